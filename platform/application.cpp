@@ -1,0 +1,35 @@
+#include "platform/application.h"
+
+#include "platform/controls.h"
+
+namespace platform {
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(organisationName);
+    QCoreApplication::setApplicationName(msgbox::applicationTitle);
+}
+
+void report(const std::exception& e)
+{
+    msgbox::show(QString::fromUtf8(e.what()));
+}
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationIdentity();
+    setFont(windowFont());
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        report(e);
+        return false;
+    }
+}
+
+} // namespace platform

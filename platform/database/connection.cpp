@@ -1,0 +1,106 @@
+#include "connection.h"
+#include "errors.h"
+#include <QFileInfo>
+
+namespace platform::db {
+
+namespace {
+int g_busyTimeout = 5000;
+const QString kEngine = QStringLiteral("MS Access");
+constexpr qint64 kPageSize = 1024;
+
+sqlite3* openHandle(const QString& path, int flags)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        throw Error(CannotOpenFile, path);
+    }
+    return db;
+}
+
+void applyKey(sqlite3* db, const QString& password)
+{
+    const QByteArray key = password.toUtf8();
+    if (!key.isEmpty())
+        sqlite3_key(db, key.constData(), int(key.size()));
+    sqlite3_busy_timeout(db, g_busyTimeout);
+}
+} // namespace
+
+ConnectString ConnectString::parse(const QString& text)
+{
+    ConnectString result;
+    const QStringList parts = text.split(QLatin1Char(';'));
+    result.engine = parts.value(0).trimmed();
+    for (const QString& part : parts.mid(1)) {
+        const QString item = part.trimmed();
+        if (item.startsWith(QStringLiteral("pwd="), Qt::CaseInsensitive))
+            result.password = item.mid(4);
+    }
+    if (result.engine.compare(kEngine, Qt::CaseInsensitive) != 0)
+        throw Error(UnknownEngine, result.engine);
+    return result;
+}
+
+Connection::Connection(const QString& path, const QString& connect) : path_(path)
+{
+    const ConnectString cs = ConnectString::parse(connect);
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw Error(FileNotFound, path);
+    if (info.size() == 0)
+        throw Error(NotADatabase, path);
+    db_ = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+    applyKey(db_, cs.password);
+    // A wrong key is noticed only when the first page is read.
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        const int primary = rc & 0xff;
+        // A whole number of encrypted pages that will not decrypt: the key is wrong. Anything
+        // else that is not a database (odd size, truncated, plain text) is damaged or foreign.
+        if (primary == SQLITE_NOTADB && info.size() % kPageSize == 0)
+            throw Error(NotValidPassword);
+        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            throw Error(RecordLocked);
+        throw Error(NotADatabase, path);
+    }
+    // Every save that returns is on disk, whatever happens to the process afterwards.
+    exec(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+Connection::~Connection() { sqlite3_close_v2(db_); }
+
+void Connection::exec(const QString& sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        fail(db_, rc, path_);
+}
+
+void Connection::setBusyTimeout(int ms) { g_busyTimeout = ms; }
+int Connection::busyTimeout() { return g_busyTimeout; }
+
+std::unique_ptr<Connection> createDatabase(const QString& path, const QString& connect)
+{
+    const ConnectString cs = ConnectString::parse(connect);
+    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    applyKey(db, cs.password);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE IF NOT EXISTS zinit(x); DROP TABLE zinit;",
+                                nullptr, nullptr, &message);
+    sqlite3_free(message);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw Error(CannotOpenFile, path);
+    return std::make_unique<Connection>(path, connect);
+}
+
+} // namespace platform::db

@@ -1,0 +1,369 @@
+#include "recordset.h"
+#include "criteria.h"
+#include "errors.h"
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace platform::db {
+
+namespace {
+
+QString quoted(QString name) { return QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'); }
+
+// "select * from [joke]" and "SELECT * FROM Toasting;" name their table; other SELECT texts
+// are not supported.
+QString sourceName(const QString& source)
+{
+    static const QRegularExpression select(QStringLiteral(R"(^\s*select\b)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression selectAll(
+        QStringLiteral(R"re(^\s*select\s+\*\s+from\s+(?:\[([^\]]+)\]|"([^"]+)"|([A-Za-z_]\w*))\s*;?\s*$)re"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(source).hasMatch())
+        return source.trimmed();
+    const auto m = selectAll.match(source);
+    if (!m.hasMatch())
+        throw Error(SyntaxInFrom, source);
+    for (int i = 1; i <= 3; ++i)
+        if (!m.captured(i).isEmpty())
+            return m.captured(i);
+    throw Error(SyntaxInFrom, source);
+}
+
+const QString kKey = QStringLiteral("zkey");
+
+} // namespace
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& source) : conn_(std::move(connection))
+{
+    sqlite3* db = conn_->handle();
+    const QString name = sourceName(source);
+    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
+                                        "AND name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite_%'"));
+    lookup.bind(1, Value(name));
+    if (name.isEmpty() || !lookup.step())
+        throw Error(SourceNotFound, name);
+    const bool isView = lookup.text(0) == QStringLiteral("view");
+    const QString object = *lookup.text(1);
+
+    Statement columns(db, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(object)));
+    bool hasKey = false;
+    for (int i = 0; i < columns.columnCount(); ++i) {
+        const QString column = columns.columnName(i);
+        if (column.compare(kKey, Qt::CaseInsensitive) == 0) {
+            hasKey = true;
+            continue;
+        }
+        fields_ << column;
+        if (base_.isEmpty())
+            base_ = columns.columnTable(i);
+    }
+    if (!isView)
+        base_ = object;
+    if (base_.isEmpty() || (isView && !hasKey))
+        throw Error(SyntaxInFrom, source);
+    keyColumn_ = hasKey ? kKey : QStringLiteral("rowid");
+
+    const QString order = isView ? QString() : QStringLiteral(" ORDER BY %1").arg(keyColumn_);
+    Statement keys(db, QStringLiteral("SELECT %1 FROM %2%3").arg(isView ? kKey : keyColumn_, quoted(object), order));
+    while (keys.step()) {
+        const qint64 k = keys.int64(0);
+        if (!keys_.empty() && k <= keys_.back())
+            keysAscending_ = false;
+        keys_.push_back(k);
+    }
+    deleted_.assign(keys_.size(), false);
+
+    QStringList list;
+    for (const QString& f : fields_)
+        list << quoted(f);
+    readRow_ = std::make_unique<Statement>(
+        db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(list.join(QLatin1Char(',')), quoted(base_), keyColumn_));
+    moveTo(nextLive(-1, 1)); // the first row, or after the end of an empty set
+}
+
+Recordset::~Recordset() = default;
+
+int Recordset::fieldIndex(const QString& name) const
+{
+    for (int i = 0; i < fields_.size(); ++i)
+        if (fields_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+bool Recordset::isBOF() const { return pos_ < 0 || deletedSorted_.size() == keys_.size(); }
+bool Recordset::isEOF() const { return pos_ >= qint64(keys_.size()) || deletedSorted_.size() == keys_.size(); }
+
+bool Recordset::hasCurrent() const
+{
+    return adding_ || (pos_ >= 0 && pos_ < qint64(keys_.size()) && !isDeleted(pos_));
+}
+
+int Recordset::AbsolutePosition() const
+{
+    if (adding_ || pos_ < 0 || pos_ >= qint64(keys_.size()))
+        return -1;
+    if (isDeleted(pos_))
+        throw Error(RecordDeleted);
+    const auto before = std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), pos_) - deletedSorted_.begin();
+    return int(pos_ - before);
+}
+
+void Recordset::requireCurrent() const
+{
+    if (adding_ || pos_ < 0 || pos_ >= qint64(keys_.size()))
+        throw Error(NoCurrentRecord);
+    if (isDeleted(pos_))
+        throw Error(RecordDeleted);
+}
+
+Bookmark Recordset::bookmark() const
+{
+    requireCurrent();
+    return pos_;
+}
+
+void Recordset::setBookmark(Bookmark b)
+{
+    if (b < 0 || b >= qint64(keys_.size()))
+        throw Error(NoCurrentRecord);
+    if (isDeleted(b))
+        throw Error(RecordDeleted);
+    validate(ActionBookmark);
+    moveTo(b);
+}
+
+Bookmark Recordset::LastModified() const
+{
+    if (!lastModified_)
+        throw Error(NoCurrentRecord);
+    return *lastModified_;
+}
+
+qint64 Recordset::nextLive(qint64 from, int step) const
+{
+    const qint64 n = qint64(keys_.size());
+    qint64 i = from + step;
+    while (i >= 0 && i < n && isDeleted(i))
+        i += step;
+    return std::clamp<qint64>(i, -1, n);
+}
+
+void Recordset::validate(int action)
+{
+    if (listener_)
+        listener_->validate(action);
+    adding_ = false; // a new row not stored by the validate step is discarded
+}
+
+void Recordset::moveTo(qint64 index)
+{
+    pos_ = index;
+    adding_ = false;
+    readCurrent();
+    if (listener_)
+        listener_->repositioned();
+}
+
+void Recordset::readCurrent()
+{
+    current_.clear();
+    original_.clear();
+    if (pos_ < 0 || pos_ >= qint64(keys_.size()) || isDeleted(pos_))
+        return;
+    readRow_->reset();
+    readRow_->bind(1, keys_[size_t(pos_)]);
+    if (!readRow_->step()) { // deleted through another connection
+        deleted_[size_t(pos_)] = true;
+        deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), pos_), pos_);
+        return;
+    }
+    for (int i = 0; i < fields_.size(); ++i)
+        current_.push_back(readRow_->text(i));
+    readRow_->reset();
+    original_ = current_;
+}
+
+void Recordset::MoveFirst()
+{
+    validate(ActionMoveFirst);
+    const qint64 target = nextLive(-1, 1);
+    if (target >= qint64(keys_.size()))
+        throw Error(NoCurrentRecord);
+    moveTo(target);
+}
+
+void Recordset::MoveLast()
+{
+    validate(ActionMoveLast);
+    const qint64 target = nextLive(qint64(keys_.size()), -1);
+    if (target < 0)
+        throw Error(NoCurrentRecord);
+    moveTo(target);
+}
+
+void Recordset::MoveNext()
+{
+    if (!adding_ && isEOF())
+        throw Error(NoCurrentRecord);
+    validate(ActionMoveNext);
+    moveTo(nextLive(pos_, 1));
+}
+
+void Recordset::MovePrevious()
+{
+    if (!adding_ && isBOF())
+        throw Error(NoCurrentRecord);
+    validate(ActionMovePrevious);
+    moveTo(nextLive(pos_, -1));
+}
+
+void Recordset::FindFirst(const QString& criteria) { find(0, criteria); }
+
+void Recordset::FindNext(const QString& criteria) { find(std::max<qint64>(pos_ + 1, 0), criteria); }
+
+void Recordset::find(qint64 from, const QString& text)
+{
+    const Criteria criteria(text, fields_); // a bad criteria changes nothing
+    validate(ActionFind);
+    const std::vector<int>& used = criteria.fieldsUsed();
+    QStringList columns;
+    std::vector<int> columnOf(size_t(fields_.size()), -1);
+    for (size_t j = 0; j < used.size(); ++j) {
+        columns << quoted(fields_[used[j]]);
+        columnOf[size_t(used[j])] = int(j) + 1;
+    }
+    const QString select = columns.isEmpty() ? QString() : QLatin1Char(',') + columns.join(QLatin1Char(','));
+    const qint64 n = qint64(keys_.size());
+    std::optional<qint64> found;
+    auto test = [&](const Statement& row) {
+        return criteria.matches([&](int field) -> std::optional<std::string_view> {
+            const int c = columnOf[size_t(field)];
+            if (sqlite3_column_type(row.handle(), c) == SQLITE_NULL)
+                return std::nullopt;
+            int bytes = 0;
+            const char* data = row.utf8(c, &bytes);
+            return std::string_view(data, size_t(bytes));
+        });
+    };
+    if (from < n && keysAscending_) {
+        // One pass over the file in key order; rows outside the set are skipped.
+        Statement scan(conn_->handle(), QStringLiteral("SELECT %1%2 FROM %3 WHERE %1 >= ?1 ORDER BY %1")
+                                            .arg(keyColumn_, select, quoted(base_)));
+        scan.bind(1, keys_[size_t(from)]);
+        auto lo = keys_.begin() + from;
+        while (!found && scan.step()) {
+            if (!test(scan))
+                continue;
+            const qint64 k = scan.int64(0);
+            lo = std::lower_bound(lo, keys_.end(), k);
+            if (lo != keys_.end() && *lo == k && !isDeleted(lo - keys_.begin()))
+                found = lo - keys_.begin();
+        }
+    } else if (from < n) {
+        Statement row(conn_->handle(),
+                      QStringLiteral("SELECT %1%2 FROM %3 WHERE %1 = ?1").arg(keyColumn_, select, quoted(base_)));
+        for (qint64 i = from; i < n && !found; ++i) {
+            if (isDeleted(i))
+                continue;
+            row.reset();
+            row.bind(1, keys_[size_t(i)]);
+            if (row.step() && test(row))
+                found = i;
+        }
+    }
+    noMatch_ = !found;
+    moveTo(found.value_or(pos_));
+}
+
+void Recordset::AddNew()
+{
+    validate(ActionAddNew);
+    adding_ = true;
+    current_.assign(size_t(fields_.size()), std::nullopt);
+    original_.clear();
+    if (listener_)
+        listener_->repositioned();
+}
+
+void Recordset::cancelAdd()
+{
+    if (!adding_)
+        return;
+    adding_ = false;
+    readCurrent();
+}
+
+void Recordset::Delete()
+{
+    requireCurrent();
+    validate(ActionDelete);
+    Statement del(conn_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
+    del.bind(1, keys_[size_t(pos_)]);
+    del.step();
+    deleted_[size_t(pos_)] = true;
+    deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), pos_), pos_);
+    current_.clear();
+    original_.clear();
+}
+
+void Recordset::save(const std::vector<Value>& values)
+{
+    if (int(values.size()) != fields_.size())
+        throw Error(EngineFailure, QStringLiteral("a row of %1 values for %2 fields").arg(values.size()).arg(fields_.size()));
+    sqlite3* db = conn_->handle();
+    if (adding_) {
+        // Only the fields given a value are written, so the file's defaults fill the rest.
+        QStringList names, marks;
+        std::vector<Value> given;
+        for (int i = 0; i < fields_.size(); ++i)
+            if (values[size_t(i)]) {
+                names << quoted(fields_[i]);
+                marks << QStringLiteral("?%1").arg(given.size() + 1);
+                given.push_back(values[size_t(i)]);
+            }
+        const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_))
+                                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                  .arg(quoted(base_), names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        Statement insert(db, sql);
+        for (size_t i = 0; i < given.size(); ++i)
+            insert.bind(int(i) + 1, given[i]);
+        insert.step();
+        const qint64 key = sqlite3_last_insert_rowid(db);
+        if (!keys_.empty() && key <= keys_.back())
+            keysAscending_ = false;
+        keys_.push_back(key);
+        deleted_.push_back(false);
+        lastModified_ = qint64(keys_.size()) - 1;
+        adding_ = false;
+        readCurrent();
+        return;
+    }
+    requireCurrent();
+    QStringList sets, checks;
+    for (int i = 0; i < fields_.size(); ++i) {
+        sets << QStringLiteral("%1 = ?%2").arg(quoted(fields_[i])).arg(i + 2);
+        checks << QStringLiteral("%1 IS ?%2").arg(quoted(fields_[i])).arg(i + 2 + fields_.size());
+    }
+    // The row is written only if nobody changed it since it was read.
+    Statement update(db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?1 AND %4")
+                             .arg(quoted(base_), sets.join(QLatin1Char(',')), keyColumn_, checks.join(QStringLiteral(" AND "))));
+    update.bind(1, keys_[size_t(pos_)]);
+    for (int i = 0; i < fields_.size(); ++i) {
+        update.bind(i + 2, values[size_t(i)]);
+        update.bind(i + 2 + int(fields_.size()), original_[size_t(i)]);
+    }
+    update.step();
+    if (sqlite3_changes(db) == 0) {
+        Statement exists(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
+        exists.bind(1, keys_[size_t(pos_)]);
+        throw Error(exists.step() ? ChangedByOther : RecordDeleted);
+    }
+    current_ = values;
+    original_ = values;
+    lastModified_ = pos_;
+}
+
+void Recordset::notifyClose(int action) { validate(action); }
+
+} // namespace platform::db

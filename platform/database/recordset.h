@@ -1,0 +1,101 @@
+#pragma once
+// An updatable, searchable row set over a table, a stored query or a SELECT text, with
+// dynaset behaviour: the keys are taken at opening in the source's order and each row is
+// read by key when it becomes current; added rows join the end; a deleted row stays in
+// the set as deleted and stays current until the position leaves it.
+#include "connection.h"
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform::db {
+
+using Bookmark = qint64;
+using Value = std::optional<QString>;
+
+// What the row set tells the data control that owns it.
+class RecordsetListener {
+public:
+    virtual ~RecordsetListener() = default;
+    // Before the current row is left or saved (action codes 1..11); may save pending edits.
+    virtual void validate(int action) = 0;
+    // After another row, or no row, has become current.
+    virtual void repositioned() = 0;
+};
+
+enum Action : int {
+    ActionMoveFirst = 1, ActionMovePrevious, ActionMoveNext, ActionMoveLast, ActionAddNew,
+    ActionUpdate, ActionDelete, ActionFind, ActionBookmark, ActionClose, ActionUnload
+};
+
+class Recordset {
+public:
+    // Throws Error: SourceNotFound, SyntaxInFrom, NotADatabase ...
+    Recordset(std::shared_ptr<Connection> connection, const QString& source);
+    ~Recordset();
+
+    void setListener(RecordsetListener* listener) { listener_ = listener; }
+
+    const QStringList& fields() const { return fields_; }
+    int fieldIndex(const QString& name) const; // -1 when absent; ignores case
+    int keyCount() const { return int(keys_.size()); }
+
+    bool isBOF() const;
+    bool isEOF() const;
+    bool NoMatch() const { return noMatch_; }
+    bool hasCurrent() const;       // on a row that is not deleted (or adding)
+    bool isAdding() const { return adding_; }
+    int AbsolutePosition() const;  // -1 off the rows or while adding; throws RecordDeleted on a deleted row
+    Bookmark bookmark() const;     // throws NoCurrentRecord / RecordDeleted
+    void setBookmark(Bookmark b);  // throws RecordDeleted / NoCurrentRecord
+    Bookmark LastModified() const; // throws NoCurrentRecord when nothing was added or changed
+
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    void FindFirst(const QString& criteria);
+    void FindNext(const QString& criteria);
+    void AddNew();
+    void Delete();
+
+    // The current row's values (all fields; empty while adding or off the rows).
+    const std::vector<Value>& values() const { return current_; }
+    // Saves values (one per field) into the current row, or inserts the row begun by
+    // AddNew. Raises no event; the data control calls it from its own save step.
+    void save(const std::vector<Value>& values);
+    // Leaves the adding state without storing anything.
+    void cancelAdd();
+    // Raised by the owner before the row set closes (10 close, 11 unload).
+    void notifyClose(int action);
+
+private:
+    void validate(int action);
+    void moveTo(qint64 index);           // reads the row, raises Reposition
+    void readCurrent();
+    qint64 nextLive(qint64 from, int step) const;
+    void find(qint64 fromIndex, const QString& criteria);
+    void requireCurrent() const;
+    bool isDeleted(qint64 index) const { return deleted_[size_t(index)]; }
+
+    std::shared_ptr<Connection> conn_;
+    RecordsetListener* listener_ = nullptr;
+    QString base_;                 // the table rows are read from and written to
+    QString keyColumn_;            // "zkey" or "rowid"
+    QStringList fields_;           // without the key column
+    std::vector<qint64> keys_;
+    std::vector<bool> deleted_;
+    std::vector<qint64> deletedSorted_; // indexes of deleted rows, for positions
+    bool keysAscending_ = true;
+    qint64 pos_ = -1;              // -1 before the first, keys_.size() after the last
+    bool adding_ = false;
+    bool noMatch_ = false;
+    std::optional<Bookmark> lastModified_;
+    std::vector<Value> current_;
+    std::vector<Value> original_;  // as read, for the check that nobody else changed the row
+    std::unique_ptr<Statement> readRow_;
+};
+
+} // namespace platform::db

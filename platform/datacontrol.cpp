@@ -1,0 +1,204 @@
+#include "datacontrol.h"
+#include "platform/controls.h"
+#include "platform/database/errors.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+namespace platform {
+
+DataControl::DataControl(QWidget* parent, const QString& name) : QWidget(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 255));
+    setPalette(pal);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    struct Arrow { const char* name; const char* text; const char* tip; };
+    static const Arrow arrows[] = {{"First", "|\u25C0", "First record"}, {"Previous", "\u25C0", "Previous record"},
+                                   {"Next", "\u25B6", "Next record"}, {"Last", "\u25B6|", "Last record"}};
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("caption"));
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption_->setContentsMargins(6, 0, 6, 0);
+    for (int i = 0; i < 4; ++i) {
+        if (i == 2)
+            layout->addWidget(caption_, 1);
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(arrows[i].name));
+        b->setText(QString::fromUtf8(arrows[i].text));
+        b->setToolTip(QString::fromLatin1(arrows[i].tip));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRaise(false);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        layout->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, i] { arrow(i); });
+    }
+}
+
+DataControl::~DataControl()
+{
+    if (recordset_)
+        recordset_->setListener(nullptr);
+}
+
+QString DataControl::Caption() const { return caption_->text(); }
+void DataControl::setCaption(const QString& text) { caption_->setText(text); }
+
+db::Recordset& DataControl::rs() const
+{
+    if (!recordset_)
+        throw db::Error(db::NoOpenRecordset);
+    return *recordset_;
+}
+
+void DataControl::bind(TextBox* box, const QString& column) { bindings_.push_back({box, column}); }
+
+void DataControl::closeRecordset(int action)
+{
+    if (!recordset_)
+        return;
+    recordset_->notifyClose(action);
+    recordset_->setListener(nullptr);
+    recordset_.reset();
+}
+
+void DataControl::Refresh()
+{
+    closeRecordset(db::ActionClose);
+    const QString path = paths::resolve(databaseName_);
+    const QString key = path + QChar(0) + connect_;
+    // The same file with the same connect string keeps its connection: re-keying is slow.
+    if (!connection_ || connectionKey_ != key) {
+        connection_.reset();
+        connection_ = std::make_shared<db::Connection>(path, connect_);
+        connectionKey_ = key;
+    }
+    auto opened = std::make_unique<db::Recordset>(connection_, recordSource_);
+    recordset_ = std::move(opened);
+    recordset_->setListener(this);
+    repositioned();
+}
+
+void DataControl::UpdateRecord()
+{
+    rs();
+    int action = db::ActionUpdate;
+    bool save = true;
+    emit Validate(action, save);
+    if (save)
+        writeBoundBoxes();
+}
+
+template<class F> void DataControl::ownOperation(F&& f)
+{
+    try {
+        f();
+    } catch (const db::Error& e) {
+        int response = 1;
+        emit Error(e.number(), response);
+        if (response != 0)
+            msgbox::show(e.description());
+    }
+}
+
+void DataControl::openOnLoad()
+{
+    ownOperation([this] {
+        try {
+            Refresh();
+        } catch (...) {
+            recordset_.reset();
+            throw;
+        }
+    });
+}
+
+void DataControl::closeOnUnload()
+{
+    ownOperation([this] { closeRecordset(db::ActionClose); });
+    if (recordset_) {
+        recordset_->setListener(nullptr);
+        recordset_.reset();
+    }
+}
+
+void DataControl::arrow(int which)
+{
+    ownOperation([this, which] {
+        db::Recordset& set = rs();
+        if (set.isBOF() && set.isEOF())
+            return;
+        switch (which) {
+        case 0: set.MoveFirst(); break;
+        case 1:
+            set.MovePrevious();
+            if (set.isBOF())
+                set.MoveFirst();
+            break;
+        case 2:
+            set.MoveNext();
+            if (set.isEOF())
+                set.MoveLast();
+            break;
+        default: set.MoveLast(); break;
+        }
+    });
+}
+
+bool DataControl::anyEdited() const
+{
+    for (const Binding& b : bindings_)
+        if (b.box->edited())
+            return true;
+    return false;
+}
+
+void DataControl::validate(int action)
+{
+    bool save = anyEdited();
+    emit Validate(action, save);
+    if (save && recordset_ && recordset_->hasCurrent())
+        writeBoundBoxes();
+}
+
+void DataControl::writeBoundBoxes()
+{
+    db::Recordset& set = rs();
+    std::vector<db::Value> values = set.isAdding() ? std::vector<db::Value>(size_t(set.fields().size()))
+                                                   : set.values();
+    values.resize(size_t(set.fields().size()));
+    for (const Binding& b : bindings_) {
+        const int i = set.fieldIndex(b.column);
+        if (i < 0)
+            continue;
+        const QString text = b.box->text();
+        values[size_t(i)] = text.isEmpty() ? db::Value() : db::Value(text);
+    }
+    set.save(values);
+    for (const Binding& b : bindings_)
+        b.box->setEdited(false);
+}
+
+void DataControl::fillBoundBoxes()
+{
+    const db::Recordset* set = recordset_.get();
+    for (const Binding& b : bindings_) {
+        const int i = set ? set->fieldIndex(b.column) : -1;
+        const auto& values = set ? set->values() : std::vector<db::Value>();
+        b.box->setTextFromData(i >= 0 && size_t(i) < values.size() ? values[size_t(i)].value_or(QString()) : QString());
+    }
+}
+
+void DataControl::repositioned()
+{
+    fillBoundBoxes();
+    emit Reposition();
+}
+
+} // namespace platform

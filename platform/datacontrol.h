@@ -1,0 +1,76 @@
+#pragma once
+// The data control: a strip with a caption and first / previous / next / last arrows that
+// owns one open row set over its record source and fills its bound text boxes.
+#include "platform/database/recordset.h"
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QToolButton;
+
+namespace platform {
+
+class TextBox;
+
+class DataControl : public QWidget, private db::RecordsetListener {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+public:
+    DataControl(QWidget* parent, const QString& name);
+    ~DataControl() override;
+
+    QString DatabaseName() const { return databaseName_; }
+    void setDatabaseName(const QString& windowsPath) { databaseName_ = windowsPath; }
+    QString Connect() const { return connect_; }
+    void setConnect(const QString& text) { connect_ = text; }
+    QString RecordSource() const { return recordSource_; }
+    void setRecordSource(const QString& source) { recordSource_ = source; } // takes effect at the next Refresh
+    QString Caption() const;
+    void setCaption(const QString& text);
+
+    // The open row set, or nullptr while none is open.
+    db::Recordset* Recordset() const { return recordset_.get(); }
+    // The open row set; throws Error(NoOpenRecordset) while none is open.
+    db::Recordset& rs() const;
+
+    // Binds a text box to a column of the record source (matched ignoring case).
+    void bind(TextBox* box, const QString& column);
+
+    // Closes any row set, opens the database and a new row set over RecordSource, makes its
+    // first row current and raises Reposition. Throws db::Error.
+    void Refresh();
+    // Writes the bound text boxes into the current row (or inserts the row begun by AddNew).
+    void UpdateRecord();
+
+    // The opening a window asks for after its load step: failures go to Error.
+    void openOnLoad();
+    // The window is closing: pending edits are saved (Validate 10) and the row set closed;
+    // failures go to Error.
+    void closeOnUnload();
+
+signals:
+    void Error(int number, int& response);
+    void Reposition();
+    void Validate(int& action, bool& save);
+
+private:
+    void validate(int action) override;
+    void repositioned() override;
+    void fillBoundBoxes();
+    void writeBoundBoxes();
+    bool anyEdited() const;
+    void closeRecordset(int action);
+    template<class F> void ownOperation(F&& f);
+    void arrow(int which);
+
+    QString databaseName_, connect_, recordSource_;
+    std::shared_ptr<db::Connection> connection_;
+    QString connectionKey_;
+    std::unique_ptr<db::Recordset> recordset_;
+    struct Binding { TextBox* box; QString column; };
+    std::vector<Binding> bindings_;
+    QLabel* caption_;
+};
+
+} // namespace platform
