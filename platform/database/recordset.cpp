@@ -222,53 +222,68 @@ void Recordset::FindFirst(const QString& criteria) { find(0, criteria); }
 
 void Recordset::FindNext(const QString& criteria) { find(std::max<qint64>(pos_ + 1, 0), criteria); }
 
+namespace {
+// The criteria run inside the engine's scan, as a function registered only for one find.
+struct FindCall {
+    const Criteria* criteria;
+    std::vector<int> argOf; // field index -> argument index
+};
+
+void matchRow(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    const auto* call = static_cast<const FindCall*>(sqlite3_user_data(ctx));
+    const bool hit = call->criteria->matches([&](int field) -> std::optional<std::string_view> {
+        const int a = call->argOf[size_t(field)];
+        if (a < 0 || a >= argc || sqlite3_value_type(argv[a]) == SQLITE_NULL)
+            return std::nullopt;
+        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(argv[a]));
+        return std::string_view(data, size_t(sqlite3_value_bytes(argv[a])));
+    });
+    sqlite3_result_int(ctx, hit ? 1 : 0);
+}
+
+const char* const kMatchFunction = "zestrel_find_match";
+} // namespace
+
 void Recordset::find(qint64 from, const QString& text)
 {
     const Criteria criteria(text, fields_); // a bad criteria changes nothing
     validate(ActionFind);
-    const std::vector<int>& used = criteria.fieldsUsed();
-    QStringList columns;
-    std::vector<int> columnOf(size_t(fields_.size()), -1);
-    for (size_t j = 0; j < used.size(); ++j) {
-        columns << quoted(fields_[used[j]]);
-        columnOf[size_t(used[j])] = int(j) + 1;
+    FindCall call{&criteria, std::vector<int>(size_t(fields_.size()), -1)};
+    QStringList args;
+    for (int field : criteria.fieldsUsed()) {
+        call.argOf[size_t(field)] = int(args.size());
+        args << quoted(fields_[field]);
     }
-    const QString select = columns.isEmpty() ? QString() : QLatin1Char(',') + columns.join(QLatin1Char(','));
+    sqlite3* db = conn_->handle();
+    sqlite3_create_function_v2(db, kMatchFunction, -1, SQLITE_UTF8, &call, matchRow, nullptr, nullptr, nullptr);
+    struct Unregister {
+        sqlite3* db;
+        ~Unregister() { sqlite3_create_function_v2(db, kMatchFunction, -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
+    } unregister{db};
+    const QString match = QStringLiteral("%1(%2)").arg(QLatin1String(kMatchFunction), args.join(QLatin1Char(',')));
+
     const qint64 n = qint64(keys_.size());
     std::optional<qint64> found;
-    auto test = [&](const Statement& row) {
-        return criteria.matches([&](int field) -> std::optional<std::string_view> {
-            const int c = columnOf[size_t(field)];
-            if (sqlite3_column_type(row.handle(), c) == SQLITE_NULL)
-                return std::nullopt;
-            int bytes = 0;
-            const char* data = row.utf8(c, &bytes);
-            return std::string_view(data, size_t(bytes));
-        });
-    };
     if (from < n && keysAscending_) {
         // One pass over the file in key order; rows outside the set are skipped.
-        Statement scan(conn_->handle(), QStringLiteral("SELECT %1%2 FROM %3 WHERE %1 >= ?1 ORDER BY %1")
-                                            .arg(keyColumn_, select, quoted(base_)));
+        Statement scan(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?1 AND %3 ORDER BY %1").arg(keyColumn_, quoted(base_), match));
         scan.bind(1, keys_[size_t(from)]);
         auto lo = keys_.begin() + from;
         while (!found && scan.step()) {
-            if (!test(scan))
-                continue;
             const qint64 k = scan.int64(0);
             lo = std::lower_bound(lo, keys_.end(), k);
             if (lo != keys_.end() && *lo == k && !isDeleted(lo - keys_.begin()))
                 found = lo - keys_.begin();
         }
     } else if (from < n) {
-        Statement row(conn_->handle(),
-                      QStringLiteral("SELECT %1%2 FROM %3 WHERE %1 = ?1").arg(keyColumn_, select, quoted(base_)));
+        Statement row(db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(match, quoted(base_), keyColumn_));
         for (qint64 i = from; i < n && !found; ++i) {
             if (isDeleted(i))
                 continue;
             row.reset();
             row.bind(1, keys_[size_t(i)]);
-            if (row.step() && test(row))
+            if (row.step() && row.int64(0) == 1)
                 found = i;
         }
     }

@@ -1,0 +1,217 @@
+// The row-set engine against the least work the SQLCipher C API needs for the same result,
+// on generated catalogues of 10 000, 100 000 and 1 000 000 recipes.
+//   engine_bench [WORK_DIR] [SIZES...]      (default /tmp/zestrel-bench, 10000 100000 1000000)
+#include "catalogue/supplied.h"
+#include "platform/database/recordset.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+using namespace platform::db;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const QString kFind = QStringLiteral("DrinkName Like '*sour*'");
+
+// Every thousandth recipe from 90 % of the way on is a sour, so a find crosses most of the file.
+QString nameOf(qint64 i, qint64 n) { return (i >= n * 9 / 10 && i % 1000 == 0) ? QStringLiteral("Whiskey Sour %1").arg(i) : QStringLiteral("Drink %1").arg(i); }
+
+QString generate(const QString& dir, qint64 n)
+{
+    const QString path = QStringLiteral("%1/catalogue-%2.mdb").arg(dir).arg(n);
+    if (QFile::exists(path))
+        return path;
+    const QString temp = path + QStringLiteral(".new");
+    QFile::remove(temp);
+    catalogue::Content empty;
+    QFile rules(QStringLiteral(ZESTREL_SOURCE_DIR "/content/categories.txt"));
+    rules.open(QIODevice::ReadOnly);
+    empty.categories = catalogue::parseCategories(QString::fromUtf8(rules.readAll()));
+    catalogue::buildDatabase(temp, empty);
+    Connection db(temp, catalogue::kConnect);
+    db.exec(QStringLiteral("PRAGMA synchronous=OFF; BEGIN"));
+    Statement insert(db.handle(), QStringLiteral("INSERT INTO drinklst (DrinkName, Qty1, Ing1, Qty2, Ing2, Directions, Glass) "
+                                                 "VALUES (?1, '2 oz', 'Bourbon', '1 oz', 'Fresh lemon juice', "
+                                                 "'Shake with ice.\nStrain into the glass.', 'Whiskey Sour')"));
+    for (qint64 i = 0; i < n; ++i) {
+        insert.reset();
+        insert.bind(1, Value(nameOf(i, n)));
+        insert.step();
+    }
+    db.exec(QStringLiteral("COMMIT"));
+    QFile::rename(temp, path);
+    return path;
+}
+
+// Median time of `runs` calls, in microseconds per call.
+double timeIt(int runs, const std::function<void()>& f)
+{
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        f();
+        t.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+    }
+    std::nth_element(t.begin(), t.begin() + long(t.size() / 2), t.end());
+    return t[t.size() / 2];
+}
+
+long residentKiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+struct Floor { // the raw C API doing the same jobs
+    sqlite3* db;
+    Statement readRow, insert, del;
+    std::vector<qint64> keyList;
+    explicit Floor(sqlite3* h)
+        : db(h),
+          readRow(h, QStringLiteral("SELECT DrinkName,Qty1,Ing1,Qty2,Ing2,Qty3,Ing3,Qty4,Ing4,Qty5,Ing5,Qty6,Ing6,Qty7,Ing7,"
+                                    "Qty8,Ing8,Qty9,Ing9,Qty10,Ing10,Directions,Glass FROM drinklst WHERE zkey = ?1")),
+          insert(h, QStringLiteral("INSERT INTO drinklst (DrinkName, Glass) VALUES (?1, 'Cocktail')")),
+          del(h, QStringLiteral("DELETE FROM drinklst WHERE zkey = ?1"))
+    {
+    }
+    void read(qint64 key)
+    {
+        readRow.reset();
+        readRow.bind(1, key);
+        if (readRow.step())
+            for (int i = 0; i < 23; ++i)
+                (void)readRow.text(i);
+        readRow.reset();
+    }
+    // Opening prepares its statements afresh, as any first use must.
+    void open()
+    {
+        keyList.clear();
+        Statement fresh(db, QStringLiteral("SELECT zkey FROM drinklst ORDER BY zkey"));
+        while (fresh.step())
+            keyList.push_back(fresh.int64(0));
+        Statement first(db, QStringLiteral("SELECT DrinkName,Qty1,Ing1,Qty2,Ing2,Qty3,Ing3,Qty4,Ing4,Qty5,Ing5,Qty6,Ing6,Qty7,Ing7,"
+                                           "Qty8,Ing8,Qty9,Ing9,Qty10,Ing10,Directions,Glass FROM drinklst WHERE zkey = ?1"));
+        first.bind(1, keyList.front());
+        if (first.step())
+            for (int i = 0; i < 23; ++i)
+                (void)first.text(i);
+    }
+    // A find is a new query each time, as a user's search is.
+    qint64 findFrom(qint64 key)
+    {
+        Statement find(db, QStringLiteral("SELECT zkey FROM drinklst WHERE zkey >= ?1 AND DrinkName LIKE '%sour%' "
+                                          "ORDER BY zkey LIMIT 1"));
+        find.bind(1, key);
+        const qint64 k = find.step() ? find.int64(0) : -1;
+        if (k >= 0)
+            read(k);
+        return k;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const QString dir = args.isEmpty() ? QStringLiteral("/tmp/zestrel-bench") : args.takeFirst();
+    std::vector<qint64> sizes;
+    for (const QString& a : args)
+        sizes.push_back(a.toLongLong());
+    if (sizes.empty())
+        sizes = {10000, 100000, 1000000};
+    QDir().mkpath(dir);
+
+    std::printf("| recipes | operation | engine µs | floor µs | ratio |\n|---:|---|---:|---:|---:|\n");
+    auto row = [](qint64 n, const char* op, double engine, double floor) {
+        std::printf("| %lld | %s | %.1f | %.1f | %.2f |\n", (long long)n, op, engine, floor, floor > 0 ? engine / floor : 0.0);
+        std::fflush(stdout);
+    };
+    for (qint64 n : sizes) {
+        const QString path = generate(dir, n);
+        auto conn = std::make_shared<Connection>(path, catalogue::kConnect);
+        Floor floor(conn->handle());
+        const int openRuns = n >= 1000000 ? 5 : 15;
+        std::unique_ptr<Recordset> rs;
+        const double openE = timeIt(openRuns, [&] { rs = std::make_unique<Recordset>(conn, QStringLiteral("drinklst")); });
+        const double openF = timeIt(openRuns, [&] { floor.open(); });
+        row(n, "open (first row current)", openE, openF);
+
+        qint64 i = 0;
+        const int moves = int(std::min<qint64>(20001, n - 2));
+        const double nextE = timeIt(moves, [&] { rs->MoveNext(); });
+        const double nextF = timeIt(moves, [&] { floor.read(floor.keyList[size_t(++i)]); });
+        row(n, "MoveNext", nextE, nextF);
+        const double prevE = timeIt(moves / 2, [&] { rs->MovePrevious(); });
+        row(n, "MovePrevious", prevE, nextF);
+        const double lastE = timeIt(201, [&] { rs->MoveLast(); });
+        const double lastF = timeIt(201, [&] { floor.read(floor.keyList.back()); });
+        row(n, "MoveLast", lastE, lastF);
+        const double firstE = timeIt(201, [&] { rs->MoveFirst(); });
+        const double firstF = timeIt(201, [&] { floor.read(floor.keyList.front()); });
+        row(n, "MoveFirst", firstE, firstF);
+
+        const int findRuns = n >= 1000000 ? 5 : 11;
+        const double findE = timeIt(findRuns, [&] { rs->FindFirst(kFind); });
+        qint64 found = -1;
+        const double findF = timeIt(findRuns, [&] { found = floor.findFrom(floor.keyList.front()); });
+        row(n, "FindFirst '*sour*'", findE, findF);
+        rs->FindFirst(kFind);
+        const Bookmark firstHit = rs->bookmark();
+        const double nextFindE = timeIt(findRuns * 4, [&] {
+            rs->FindNext(kFind);
+            rs->setBookmark(firstHit);
+        }) - nextE;
+        const double nextFindF = timeIt(findRuns * 4, [&] { floor.findFrom(found + 1); });
+        row(n, "FindNext '*sour*'", nextFindE, nextFindF);
+
+        std::vector<Value> fresh(23);
+        fresh[0] = QStringLiteral("Bench Added");
+        fresh[22] = QStringLiteral("Cocktail");
+        const double addE = timeIt(21, [&] {
+            rs->AddNew();
+            rs->save(fresh);
+        });
+        const double addF = timeIt(21, [&] {
+            floor.insert.reset();
+            floor.insert.bind(1, Value(QStringLiteral("Bench Added")));
+            floor.insert.step();
+        });
+        row(n, "AddNew + save", addE, addF);
+
+        rs->MoveFirst();
+        const double delE = timeIt(21, [&] {
+            rs->Delete();
+            rs->MoveNext();
+        });
+        size_t k = floor.keyList.size() - 1; // rows the engine did not delete
+        const double delF = timeIt(21, [&] {
+            floor.del.reset();
+            floor.del.bind(1, floor.keyList[k]);
+            floor.del.step();
+            floor.read(floor.keyList[--k]);
+        });
+        row(n, "Delete + MoveNext", delE, delF);
+        rs.reset();
+        floor.keyList.clear();
+        floor.keyList.shrink_to_fit();
+        auto held = std::make_unique<Recordset>(conn, QStringLiteral("drinklst"));
+        std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, residentKiB());
+        // Put the file back as generated for the next run.
+        conn.reset();
+        held.reset();
+        QFile::remove(path);
+    }
+    return 0;
+}
