@@ -25,12 +25,21 @@ public:
     void exec(const QString& sql);
 
     // How long a write waits for another connection's lock before it fails (milliseconds).
+    // The find under way on this connection, read by the matching function that the row set
+    // registers once per connection (registering again would expire every prepared statement).
+    struct FindSlot {
+        const void* call = nullptr;
+        bool registered = false;
+    };
+    FindSlot& findSlot() { return findSlot_; }
+
     static void setBusyTimeout(int ms);
     static int busyTimeout();
 
 private:
     sqlite3* db_ = nullptr;
     QString path_;
+    FindSlot findSlot_;
 };
 
 // Creates a new, empty encrypted database file (used by the builder and by tests).

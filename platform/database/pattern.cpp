@@ -2,6 +2,7 @@
 #include "errors.h"
 #include <QChar>
 #include <QList>
+#include <string>
 
 namespace platform::db {
 
@@ -84,7 +85,7 @@ bool Pattern::matchOne(const Element& e, char32_t c) const
 }
 
 // Greedy matching with one back-tracking point: the latest '*'.
-bool Pattern::matchFolded(const std::u32string& text) const
+template<class Text> bool Pattern::matchFolded(const Text& text) const
 {
     size_t t = 0, p = 0;
     size_t starP = SIZE_MAX, starT = 0;
@@ -92,7 +93,7 @@ bool Pattern::matchFolded(const std::u32string& text) const
         if (p < elements_.size() && elements_[p].kind == Element::AnyRun) {
             starP = p++;
             starT = t;
-        } else if (p < elements_.size() && matchOne(elements_[p], text[t])) {
+        } else if (p < elements_.size() && matchOne(elements_[p], char32_t(text[t]))) {
             ++p;
             ++t;
         } else if (starP != SIZE_MAX) {
@@ -111,12 +112,13 @@ bool Pattern::matches(const QString& text) const { return matchFolded(foldedUcs4
 
 bool Pattern::matchesUtf8(std::string_view text) const
 {
-    thread_local std::u32string folded;
+    // ASCII text, the usual case, is matched byte by byte without decoding.
+    thread_local std::string folded;
     folded.clear();
     for (unsigned char b : text) {
         if (b >= 0x80)
             return matches(QString::fromUtf8(text.data(), qsizetype(text.size())));
-        folded.push_back(foldCase(b));
+        folded.push_back(char(foldCase(b)));
     }
     return matchFolded(folded);
 }

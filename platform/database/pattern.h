@@ -20,7 +20,7 @@ private:
         bool negated = false;                            // Set
         std::vector<std::pair<char32_t, char32_t>> ranges; // Set (folded)
     };
-    bool matchFolded(const std::u32string& text) const;
+    template<class Text> bool matchFolded(const Text& text) const;
     bool matchOne(const Element& e, char32_t c) const;
     std::vector<Element> elements_;
 };

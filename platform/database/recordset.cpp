@@ -231,7 +231,12 @@ struct FindCall {
 
 void matchRow(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    const auto* call = static_cast<const FindCall*>(sqlite3_user_data(ctx));
+    const auto* slot = static_cast<const Connection::FindSlot*>(sqlite3_user_data(ctx));
+    const auto* call = static_cast<const FindCall*>(slot->call);
+    if (!call) { // only a find of ours may use it
+        sqlite3_result_int(ctx, 0);
+        return;
+    }
     const bool hit = call->criteria->matches([&](int field) -> std::optional<std::string_view> {
         const int a = call->argOf[size_t(field)];
         if (a < 0 || a >= argc || sqlite3_value_type(argv[a]) == SQLITE_NULL)
@@ -256,11 +261,16 @@ void Recordset::find(qint64 from, const QString& text)
         args << quoted(fields_[field]);
     }
     sqlite3* db = conn_->handle();
-    sqlite3_create_function_v2(db, kMatchFunction, -1, SQLITE_UTF8, &call, matchRow, nullptr, nullptr, nullptr);
-    struct Unregister {
-        sqlite3* db;
-        ~Unregister() { sqlite3_create_function_v2(db, kMatchFunction, -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
-    } unregister{db};
+    Connection::FindSlot& slot = conn_->findSlot();
+    if (!slot.registered) {
+        sqlite3_create_function_v2(db, kMatchFunction, -1, SQLITE_UTF8, &slot, matchRow, nullptr, nullptr, nullptr);
+        slot.registered = true;
+    }
+    slot.call = &call;
+    struct Clear {
+        Connection::FindSlot& slot;
+        ~Clear() { slot.call = nullptr; }
+    } clear{slot};
     const QString match = QStringLiteral("%1(%2)").arg(QLatin1String(kMatchFunction), args.join(QLatin1Char(',')));
 
     const qint64 n = qint64(keys_.size());
