@@ -1,0 +1,211 @@
+// The recipe view of the main window: the bound text boxes, their labels, the moving and
+// editing buttons, the strip of Data1, and their handlers.
+#include "app/formcontrols.h"
+#include "app/frmMain.h"
+#include "catalogue/supplied.h"
+#include "platform/controls.h"
+#include "platform/cursor.h"
+#include "platform/database/errors.h"
+#include "platform/datacontrol.h"
+#include "platform/geometry.h"
+#include "platform/msgbox.h"
+
+#include <QPushButton>
+
+using platform::TextBox;
+using platform::twips::place;
+
+namespace {
+
+struct LabelSpec {
+    int index;
+    const char* text;
+    int left, top, width, height;
+    bool bold, underline;
+    QColor color;
+};
+
+const QColor kRed(255, 0, 0), kCyan(0, 255, 255), kMagenta(255, 0, 255);
+
+const LabelSpec kLabels[] = {
+    {0, "Drink's Name", 240, 720, 1452, 252, true, false, kRed},
+    {1, "Quantity", 720, 1080, 1095, 255, false, true, kCyan},
+    {2, "Ingredient", 3600, 1080, 1335, 255, false, true, kCyan},
+    {21, "Directions", 7200, 1080, 1095, 255, false, true, kCyan},
+    {4, "Type of Glass", 5520, 3900, 1575, 255, true, true, kMagenta},
+};
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    void (frmMain::*handler)();
+};
+
+const ButtonSpec kButtons[] = {
+    {"cmdBegofFile", "Beginning", 120, 5100, 972, 312, &frmMain::cmdBegofFile_Click},
+    {"cmdPrevious", "Previous", 1200, 5100, 972, 312, &frmMain::cmdPrevious_Click},
+    {"cmdNext", "Next", 2280, 5100, 972, 312, &frmMain::cmdNext_Click},
+    {"cmdEndofList", "End of List", 3360, 5100, 972, 312, &frmMain::cmdEndofList_Click},
+    {"cmdAdd", "&Add", 120, 5520, 975, 300, &frmMain::cmdAdd_Click},
+    {"cmdDelete", "&Delete", 1200, 5520, 975, 300, &frmMain::cmdDelete_Click},
+    {"cmdRefresh", "&Refresh", 2280, 5520, 975, 300, &frmMain::cmdRefresh_Click},
+    {"cmdUpdate", "&Update", 3360, 5520, 975, 300, &frmMain::cmdUpdate_Click},
+};
+
+// The column shown by txtFields(index).
+QString columnOf(int index)
+{
+    if (index == 0)
+        return QStringLiteral("DrinkName");
+    if (index == 21)
+        return QStringLiteral("Directions");
+    return QStringLiteral("%1%2").arg(index % 2 ? QStringLiteral("Qty") : QStringLiteral("Ing")).arg((index + 1) / 2);
+}
+
+} // namespace
+
+void frmMain::buildRecipeView(QWidget* client)
+{
+    Data1 = new platform::DataControl(client, QStringLiteral("Data1"));
+    Data1->setDatabaseName(catalogue::kDatabasePath);
+    Data1->setConnect(catalogue::kConnect);
+    Data1->setRecordSource(QStringLiteral("drinklst"));
+    Data1->setCaption(QStringLiteral("Drink# 0"));
+    place(Data1, 0, 5895, 9480, 345);
+    connect(Data1, &platform::DataControl::Error, this, &frmMain::Data1_Error);
+    connect(Data1, &platform::DataControl::Reposition, this, &frmMain::Data1_Reposition);
+    connect(Data1, &platform::DataControl::Validate, this, &frmMain::Data1_Validate);
+
+    for (const LabelSpec& spec : kLabels) {
+        auto* label = new platform::Label(client, QStringLiteral("lblLabels(%1)").arg(spec.index),
+                                          QString::fromUtf8(spec.text));
+        label->setFont(platform::font(QStringLiteral("MS Sans Serif"), 9.75, spec.bold, false, spec.underline));
+        label->setColors(spec.color, QColor(0, 0, 0));
+        app::placeLabel(label, spec.left, spec.top, spec.width, spec.height);
+    }
+
+    // Created in index order, which is also the order of the Tab key.
+    for (int i = 0; i < int(txtFields.size()); ++i) {
+        const bool directions = i == 21;
+        auto* box = new TextBox(client, QStringLiteral("txtFields(%1)").arg(i),
+                                directions ? TextBox::Kind::MultiLine : TextBox::Kind::SingleLine,
+                                directions ? 0 : catalogue::kTextLimit);
+        const int line = (i + 1) / 2 - 1; // ingredient line N - 1
+        if (i == 0)
+            place(box, 1740, 720, 7635, 285);
+        else if (directions)
+            place(box, 5220, 1440, 4155, 1575);
+        else if (i % 2)
+            place(box, 120, 1440 + 360 * line, 1932, 285);
+        else
+            place(box, 2400, 1440 + 360 * line, 2655, 285);
+        Data1->bind(box, columnOf(i));
+        txtFields[size_t(i)] = box;
+    }
+    txtGlassname = new TextBox(client, QStringLiteral("txtGlassname"));
+    txtGlassname->setFont(platform::font(QStringLiteral("Arial"), 12, false, true));
+    txtGlassname->setText(QStringLiteral("Test Glass"));
+    txtGlassname->setEdited(false);
+    place(txtGlassname, 5220, 4260, 2055, 405);
+    Data1->bind(txtGlassname, QStringLiteral("Glass"));
+
+    for (const ButtonSpec& spec : kButtons)
+        onClick(app::makeCommandButton(client, QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption),
+                                       spec.left, spec.top, spec.width, spec.height),
+                spec.handler);
+}
+
+void frmMain::onClick(QPushButton* button, void (frmMain::*handler)())
+{
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        try {
+            (this->*handler)();
+        } catch (...) {
+            platform::cursor::set(platform::cursor::Shape::Arrow);
+            throw;
+        }
+    });
+}
+
+void frmMain::cmdBegofFile_Click()
+{
+    Data1->rs().MoveFirst();
+}
+
+void frmMain::cmdPrevious_Click()
+{
+    platform::db::Recordset& rs = Data1->rs();
+    if (rs.isBOF())
+        platform::msgbox::show(QStringLiteral("You are already at the beginning of the list of drinks!"));
+    else
+        rs.MovePrevious();
+}
+
+void frmMain::cmdNext_Click()
+{
+    platform::db::Recordset& rs = Data1->rs();
+    if (rs.isEOF())
+        platform::msgbox::show(QStringLiteral("You are at the end of the list of drinks!"));
+    else
+        rs.MoveNext();
+}
+
+void frmMain::cmdEndofList_Click()
+{
+    Data1->rs().MoveLast();
+}
+
+void frmMain::cmdAdd_Click()
+{
+    Data1->rs().AddNew();
+}
+
+void frmMain::cmdDelete_Click()
+{
+    platform::db::Recordset& rs = Data1->rs();
+    rs.Delete();
+    // The position stays on the deleted row, so the set is after its end only when the deleted
+    // recipe was the only one: no row is left to move to, and the list is opened again to show
+    // it empty.
+    if (rs.isEOF()) {
+        Data1->Refresh();
+        return;
+    }
+    rs.MoveNext();
+    if (rs.isEOF())
+        rs.MoveLast();
+}
+
+void frmMain::cmdRefresh_Click()
+{
+    Data1->Refresh();
+}
+
+void frmMain::cmdUpdate_Click()
+{
+    Data1->UpdateRecord();
+    platform::db::Recordset& rs = Data1->rs();
+    rs.setBookmark(rs.LastModified());
+}
+
+void frmMain::Data1_Reposition()
+{
+    platform::cursor::set(platform::cursor::Shape::Arrow);
+    try {
+        Data1->setCaption(QStringLiteral("Drink# %1").arg(Data1->rs().AbsolutePosition() + 1));
+    } catch (const platform::db::Error&) {
+        // No row set or no position: the caption keeps its text.
+    }
+}
+
+void frmMain::Data1_Validate(int&, bool&)
+{
+    platform::cursor::set(platform::cursor::Shape::Hourglass);
+}
+
+void frmMain::Data1_Error(int number, int& response)
+{
+    platform::msgbox::show(QStringLiteral("Data error event hit err:") + platform::db::describe(number));
+    response = 0;
+}

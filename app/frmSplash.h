@@ -1,0 +1,18 @@
+#pragma once
+// The start-up window: the product, a nag every 30 seconds, and "Start" to the main window.
+#include <QWidget>
+
+class QTimer;
+
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    frmSplash();
+
+public slots:
+    void Timer1_Timer();
+    void cmdStart_Click();
+
+private:
+    QTimer* Timer1;
+};

@@ -1,0 +1,11 @@
+// Zestrel starts with its splash window and nothing else.
+#include "app/frmSplash.h"
+#include "platform/application.h"
+#include "platform/forms.h"
+
+int main(int argc, char** argv)
+{
+    platform::Application app(argc, argv);
+    platform::forms::open(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+    return app.exec();
+}
