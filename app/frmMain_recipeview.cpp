@@ -17,7 +17,7 @@ using platform::twips::place;
 
 namespace {
 
-struct LabelSpec {
+struct LabelRow {
     int index;
     const char* text;
     int left, top, width, height;
@@ -27,7 +27,7 @@ struct LabelSpec {
 
 const QColor kRed(255, 0, 0), kCyan(0, 255, 255), kMagenta(255, 0, 255);
 
-const LabelSpec kLabels[] = {
+const LabelRow kLabels[] = {
     {0, "Drink's Name", 240, 720, 1452, 252, true, false, kRed},
     {1, "Quantity", 720, 1080, 1095, 255, false, true, kCyan},
     {2, "Ingredient", 3600, 1080, 1335, 255, false, true, kCyan},
@@ -35,14 +35,14 @@ const LabelSpec kLabels[] = {
     {4, "Type of Glass", 5520, 3900, 1575, 255, true, true, kMagenta},
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     const char* name;
     const char* caption;
     int left, top, width, height;
     void (frmMain::*handler)();
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonRow kButtons[] = {
     {"cmdBegofFile", "Beginning", 120, 5100, 972, 312, &frmMain::cmdBegofFile_Click},
     {"cmdPrevious", "Previous", 1200, 5100, 972, 312, &frmMain::cmdPrevious_Click},
     {"cmdNext", "Next", 2280, 5100, 972, 312, &frmMain::cmdNext_Click},
@@ -77,12 +77,12 @@ void frmMain::buildRecipeView(QWidget* client)
     connect(Data1, &platform::DataControl::Reposition, this, &frmMain::Data1_Reposition);
     connect(Data1, &platform::DataControl::Validate, this, &frmMain::Data1_Validate);
 
-    for (const LabelSpec& spec : kLabels) {
-        auto* label = new platform::Label(client, QStringLiteral("lblLabels(%1)").arg(spec.index),
-                                          QString::fromUtf8(spec.text));
-        label->setFont(platform::font(QStringLiteral("MS Sans Serif"), 9.75, spec.bold, false, spec.underline));
-        label->setColors(spec.color, QColor(0, 0, 0));
-        app::placeLabel(label, spec.left, spec.top, spec.width, spec.height);
+    for (const LabelRow& row : kLabels) {
+        auto* label = new platform::Label(client, QStringLiteral("lblLabels(%1)").arg(row.index),
+                                          QString::fromUtf8(row.text));
+        label->setFont(platform::font(QStringLiteral("MS Sans Serif"), 9.75, row.bold, false, row.underline));
+        label->setColors(row.color, QColor(0, 0, 0));
+        app::placeLabel(label, row.left, row.top, row.width, row.height);
     }
 
     // Created in index order, which is also the order of the Tab key.
@@ -110,10 +110,10 @@ void frmMain::buildRecipeView(QWidget* client)
     place(txtGlassname, 5220, 4260, 2055, 405);
     Data1->bind(txtGlassname, QStringLiteral("Glass"));
 
-    for (const ButtonSpec& spec : kButtons)
-        onClick(app::makeCommandButton(client, QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption),
-                                       spec.left, spec.top, spec.width, spec.height),
-                spec.handler);
+    for (const ButtonRow& row : kButtons)
+        onClick(app::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
+                                       row.left, row.top, row.width, row.height),
+                row.handler);
 }
 
 void frmMain::onClick(QPushButton* button, void (frmMain::*handler)())

@@ -66,10 +66,10 @@ private slots:
         QCOMPARE(data(w)->DatabaseName().toLower(), QString("c:\\windows\\system\\zestrel.mdb"));
         QCOMPARE(fixture::caption(w), prefix + "1");
         QCOMPARE(w->findChildren<platform::TextBox*>(QRegularExpression("^txtFields")).size(), fields.size());
-        for (const QString& spec : fields) {
-            const QStringList f = spec.split('|');
+        for (const QString& entry : fields) {
+            const QStringList f = entry.split('|');
             platform::TextBox* b = box(w, f[0].toInt());
-            QVERIFY2(b, qPrintable(spec));
+            QVERIFY2(b, qPrintable(entry));
             QCOMPARE(b->text(), f[1] == "ID" ? QString("7") : "the " + f[1]);
             QCOMPARE(b->kind() == platform::TextBox::Kind::MultiLine, f[3] == "multi");
             QCOMPARE(b->maxLength(), f[3].toInt());
