@@ -165,6 +165,12 @@ void Recordset::moveTo(qint64 index)
         listener_->repositioned();
 }
 
+void Recordset::markDeleted(qint64 index)
+{
+    deleted_[size_t(index)] = true;
+    deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), index), index);
+}
+
 void Recordset::readCurrent()
 {
     current_.clear();
@@ -174,8 +180,7 @@ void Recordset::readCurrent()
     readRow_->reset();
     readRow_->bind(1, keys_[size_t(pos_)]);
     if (!readRow_->step()) { // deleted through another connection
-        deleted_[size_t(pos_)] = true;
-        deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), pos_), pos_);
+        markDeleted(pos_);
         return;
     }
     for (int i = 0; i < fields_.size(); ++i)
@@ -326,8 +331,7 @@ void Recordset::Delete()
     Statement del(conn_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
     del.bind(1, keys_[size_t(pos_)]);
     del.step();
-    deleted_[size_t(pos_)] = true;
-    deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), pos_), pos_);
+    markDeleted(pos_);
     current_.clear();
     original_.clear();
 }

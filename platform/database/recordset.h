@@ -79,6 +79,7 @@ private:
     void find(qint64 fromIndex, const QString& criteria);
     void requireCurrent() const;
     bool isDeleted(qint64 index) const { return deleted_[size_t(index)]; }
+    void markDeleted(qint64 index);
 
     std::shared_ptr<Connection> conn_;
     RecordsetListener* listener_ = nullptr;
