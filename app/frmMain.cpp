@@ -2,36 +2,129 @@
 
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
+#include "platform/forms.h"
 #include "platform/geometry.h"
+#include "platform/settings.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kApp = QStringLiteral("Zestrel");
+const QString kSection = QStringLiteral("Settings");
+
+struct PlacementKey {
+    const char* key;
+    float defaultTwips;
+};
+// In the order they are read and saved: left, top, width, height.
+const PlacementKey kPlacement[] = {{"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
+
+// A stored value as a window coordinate in pixels; the key's default when the text is not a
+// number, or not one a window can take (a width or height must be positive).
+int storedPixels(const PlacementKey& k, bool size)
+{
+    const QString text = platform::settings::get(kApp, kSection, QLatin1String(k.key),
+                                                 QString::number(k.defaultTwips));
+    bool ok = false;
+    float twips = text.toFloat(&ok);
+    if (!ok || !std::isfinite(twips) || std::fabs(twips) > 1.0e8f || (size && twips < platform::twips::perPixel))
+        twips = k.defaultTwips;
+    return int(std::lround(twips / platform::twips::perPixel));
+}
+
+// The client area, painted black rather than given a black palette, which the toolbar, the
+// status bar and every other control would inherit.
+class BlackArea : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
+};
+
+bool onSomeScreen(const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) { return s->geometry().intersects(frame); });
+}
+
+} // namespace
 
 frmMain::frmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zestrel"));
     setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg")));
+    setContextMenuPolicy(Qt::PreventContextMenu);
 
-    auto* client = new QWidget(this);
+    auto* client = new BlackArea;
     client->setObjectName(QStringLiteral("client"));
-    client->setAutoFillBackground(true);
-    QPalette black = client->palette();
-    black.setColor(QPalette::Window, QColor(0, 0, 0));
-    client->setPalette(black);
     setCentralWidget(client);
     buildRecipeView(client);
+    buildGlassPictures(client);
+    buildSearch(client);
+    buildMenus();
+    buildBars(client);
 
-    // The placement used when none is stored.
-    platform::twips::place(this, 1000, 1000, 6500, 6500);
-
+    Form_Load();
     Data1->openOnLoad();
+}
+
+void frmMain::Form_Load()
+{
+    // The placement of the last run. One that would put the window on no screen at all (a monitor
+    // that is gone) is not used: the window opens at the defaults, where the user can see it.
+    int values[4];
+    for (int i = 0; i < 4; ++i)
+        values[i] = storedPixels(kPlacement[i], i >= 2);
+    QRect frame(values[0], values[1], values[2], values[3]);
+    if (!onSomeScreen(frame)) {
+        for (int i = 0; i < 4; ++i)
+            values[i] = int(std::lround(kPlacement[i].defaultTwips / platform::twips::perPixel));
+        frame = QRect(values[0], values[1], values[2], values[3]);
+    }
+    move(frame.topLeft());
+    resize(frame.size());
+}
+
+void frmMain::Form_Unload()
+{
+    // Every other open window, the most recently opened first; the main window is the first.
+    const QList<QWidget*> open = platform::forms::openWindows();
+    for (qsizetype i = open.size() - 1; i >= 1; --i) {
+        if (open[i] != this)
+            platform::forms::unload(open[i]);
+    }
+    if (!isMinimized())
+        savePlacement();
+}
+
+void frmMain::savePlacement()
+{
+    // Left and top are the window's outer corner; width and height its size inside the
+    // desktop's frame, as move() and resize() take them back. Maximized, these are the
+    // maximized bounds, and the next start opens normal at them.
+    const int values[4] = {x(), y(), width(), height()};
+    for (int i = 0; i < 4; ++i)
+        platform::settings::save(kApp, kSection, QLatin1String(kPlacement[i].key),
+                                 QString::number(float(platform::twips::fromPixels(values[i]))));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    Form_Unload();
     QMainWindow::closeEvent(event);
     Data1->closeOnUnload();
     // No Reposition follows the closing's Validate: the hourglass it set goes with the window.
     platform::cursor::set(platform::cursor::Shape::Arrow);
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    platform::forms::unload(this);
 }

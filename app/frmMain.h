@@ -1,25 +1,68 @@
 #pragma once
-// The main window: caption "Zestrel", a black client area holding the recipe view, and the
-// data control Data1 over the recipe table.
+// The main window: caption "Zestrel", a black client area holding the recipe view, its glass
+// picture and the search controls, under a menu bar, a toolbar and a status bar; the data
+// control Data1 over the recipe table.
 #include <QMainWindow>
 #include <array>
-#include <functional>
+#include <vector>
 
 class QPushButton;
 
 namespace platform {
 class DataControl;
+class PictureBox;
+class StatusBar;
 class TextBox;
+class ToolBar;
 } // namespace platform
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // Loads the window: builds it, then Data1 opens the recipe table (failures go to
-    // Data1_Error).
+    // Loads the window: builds it, runs Form_Load, then Data1 opens the recipe table (failures
+    // go to Data1_Error).
     frmMain();
 
 public slots:
+    // The frame (frmMain.cpp, frmMain_commands.cpp).
+    void Form_Load();
+    void Form_Unload();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuUtensils_Click();
+    void mnuGlasses_Click();
+    void mnuStockLiquor_Click();
+    void mnuToasting_Click();
+    void mnuJokes_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuDrinkingGames_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+
+    // Category filters and the name search (frmMain_search.cpp).
+    void mnuViewAll_Click();
+    void mnuAperitifs_Click();
+    void mnuBeer_Click();
+    void mnuBourbon_Click();
+    void mnuBrandy_Click();
+    void mnuCordials_Click();
+    void mnuGin_Click();
+    void mnuHot_Click();
+    void mnuNonAlcoholic_Click();
+    void mnuPunch_Click();
+    void mnuRum_Click();
+    void mnuScotch_Click();
+    void mnuTequila_Click();
+    void mnuTropical_Click();
+    void mnuVodka_Click();
+    void mnuWhiskey_Click();
+    void mnuWine_Click();
+    void cmdSearch_Click();
+    void cmdFindNext_Click();
+
     // The recipe view (frmMain_recipeview.cpp).
     void cmdBegofFile_Click();
     void cmdPrevious_Click();
@@ -32,19 +75,29 @@ public slots:
     void Data1_Reposition();
     void Data1_Validate(int& action, bool& save);
     void Data1_Error(int number, int& response);
+    void txtGlassname_Change();
 
 protected:
-    // The unload step: Data1 saves a pending edit and closes its row set.
+    // The unload step (Form_Unload), then Data1 saves a pending edit and closes its row set.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildBars(QWidget* client);
     void buildRecipeView(QWidget* client);
-    // Runs a button's handler on a click. A failure goes on to the application's report with
-    // the arrow cursor back: the hourglass that Validate set stays otherwise, since no
-    // Reposition follows a failed operation.
-    void onClick(QPushButton* button, void (frmMain::*handler)());
+    void buildGlassPictures(QWidget* client);
+    void buildSearch(QWidget* client);
+    // A category filter: Data1 re-opened over `recordSource`.
+    void confine(const QString& recordSource);
+    void savePlacement();
 
     std::array<platform::TextBox*, 22> txtFields{};
     platform::TextBox* txtGlassname = nullptr;
+    std::vector<platform::PictureBox*> glassPictures;   // in the order the names are compared
+    platform::TextBox* txtSearchString = nullptr;
+    QPushButton* cmdFindNext = nullptr;
+    platform::PictureBox* Picture1 = nullptr;   // measures the printed directions; never shown
     platform::DataControl* Data1 = nullptr;
+    platform::ToolBar* tbToolBar = nullptr;
+    platform::StatusBar* sbStatusBar = nullptr;
 };

@@ -111,21 +111,9 @@ void frmMain::buildRecipeView(QWidget* client)
     Data1->bind(txtGlassname, QStringLiteral("Glass"));
 
     for (const ButtonRow& row : kButtons)
-        onClick(app::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
+        connect(app::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
                                        row.left, row.top, row.width, row.height),
-                row.handler);
-}
-
-void frmMain::onClick(QPushButton* button, void (frmMain::*handler)())
-{
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        try {
-            (this->*handler)();
-        } catch (...) {
-            platform::cursor::set(platform::cursor::Shape::Arrow);
-            throw;
-        }
-    });
+                &QPushButton::clicked, this, row.handler);
 }
 
 void frmMain::cmdBegofFile_Click()

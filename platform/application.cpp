@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include "platform/controls.h"
+#include "platform/cursor.h"
 
 namespace platform {
 
@@ -12,6 +13,9 @@ void setApplicationIdentity()
 
 void report(const std::exception& e)
 {
+    // The failed operation ends here: an hourglass set on its way (a data control's Validate)
+    // would otherwise stay, since no Reposition follows.
+    cursor::set(cursor::Shape::Arrow);
     msgbox::show(QString::fromUtf8(e.what()));
 }
 

@@ -20,7 +20,8 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Shows the failure's description in a message box with the application title.
+// Puts the normal cursor back and shows the failure's description in a message box with the
+// application title.
 void report(const std::exception& e);
 
 class Application : public QApplication {

@@ -70,17 +70,24 @@ void DataControl::closeRecordset(int action)
 
 void DataControl::Refresh()
 {
+    const bool wasOpen = recordset_ != nullptr;
     closeRecordset(db::ActionClose);
-    const QString path = paths::resolve(databaseName_);
-    const QString key = path + QChar(0) + connect_;
-    // The same file with the same connect string keeps its connection: re-keying is slow.
-    if (!connection_ || connectionKey_ != key) {
-        connection_.reset();
-        connection_ = std::make_shared<db::Connection>(path, connect_);
-        connectionKey_ = key;
+    try {
+        const QString path = paths::resolve(databaseName_);
+        const QString key = path + QChar(0) + connect_;
+        // The same file with the same connect string keeps its connection: re-keying is slow.
+        if (!connection_ || connectionKey_ != key) {
+            connection_.reset();
+            connection_ = std::make_shared<db::Connection>(path, connect_);
+            connectionKey_ = key;
+        }
+        recordset_ = std::make_unique<db::Recordset>(connection_, recordSource_);
+    } catch (...) {
+        // No row is current any more: the bound boxes no longer show the closed set's row.
+        if (wasOpen)
+            repositioned();
+        throw;
     }
-    auto opened = std::make_unique<db::Recordset>(connection_, recordSource_);
-    recordset_ = std::move(opened);
     recordset_->setListener(this);
     repositioned();
 }

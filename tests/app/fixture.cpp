@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -36,6 +37,11 @@ void installRecipes(const QStringList& names, const QString& connect)
         content.recipes.push_back(r);
     }
     catalogue::buildDatabase(recipeFile(), content, connect);
+}
+
+void execInFile(const QString& sql)
+{
+    platform::db::Connection(recipeFile(), catalogue::kConnect).exec(sql);
 }
 
 QStringList namesInFile()
@@ -83,12 +89,22 @@ void type(platform::TextBox* box, const QString& text)
     QWidget* editor = box->editor();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
     const QStringList lines = text.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             QTest::keyClick(editor, Qt::Key_Return);
         QTest::keyClicks(editor, lines[i]);
     }
+}
+
+void choose(QWidget* w, const QString& item)
+{
+    QAction* action = w->findChild<QAction*>(item);
+    if (!action)
+        QTest::qFail(qPrintable("no item " + item), __FILE__, __LINE__);
+    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    QCoreApplication::processEvents();
 }
 
 } // namespace fixture

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class QWidget;
 class frmMain;
 namespace platform { class TextBox; }
 
@@ -13,6 +14,8 @@ namespace fixture {
 // A new file with these recipes in this order, each with one ingredient line, two lines of
 // directions and a glass; any file there is replaced.
 void installRecipes(const QStringList& names, const QString& connect = catalogue::kConnect);
+// Runs SQL on the recipe file through a connection of its own.
+void execInFile(const QString& sql);
 void removeRecipeFile();
 QStringList namesInFile();   // DrinkName of every row, in row order
 
@@ -31,5 +34,8 @@ QString name(frmMain* w);                                  // the text of txtFie
 QString caption(frmMain* w);                               // the strip of Data1
 void click(frmMain* w, const QString& button);
 void type(platform::TextBox* box, const QString& text);    // replaces the box's text by typing
+// Chooses the menu item (or any action) named `item` of the window, delivered as the event loop
+// delivers a user's choice, so a failure is reported as the application reports it.
+void choose(QWidget* w, const QString& item);
 
 } // namespace fixture

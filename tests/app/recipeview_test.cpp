@@ -3,9 +3,7 @@
 #include "app/frmMain.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
-#include "platform/database/connection.h"
 #include "platform/forms.h"
-#include "platform/paths.h"
 #include "tests/app/fixture.h"
 #include "tests/common/testmain.h"
 
@@ -137,8 +135,7 @@ private slots:
         installRecipes(kThree);
         w = openMain();
         click(w, "cmdEndofList");
-        platform::db::Connection(platform::paths::resolve(catalogue::kDatabasePath), catalogue::kConnect)
-            .exec("UPDATE drinklst SET DrinkName = 'Boulevardier' WHERE DrinkName = 'Negroni'");
+        execInFile("UPDATE drinklst SET DrinkName = 'Boulevardier' WHERE DrinkName = 'Negroni'");
         click(w, "cmdRefresh");
         QCOMPARE(name(w), QString("Boulevardier"));
         QCOMPARE(caption(w), QString("Drink# 1"));

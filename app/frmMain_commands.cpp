@@ -1,0 +1,206 @@
+// The frame of the main window: the menu bar, the toolbar and the status bar, the routing of
+// their commands, and the side windows they open.
+#include "app/frmMain.h"
+#include "extras/extras.h"
+#include "guides/open.h"
+#include "platform/commonbars.h"
+
+#include <QMenuBar>
+
+namespace {
+
+struct MenuRow {
+    const char* name;
+    const char* caption;        // "-": a separator
+    const char* parent;         // nullptr: the menu bar
+    void (frmMain::*command)(); // nullptr (and not a separator): a menu of its own
+    const char* shortcut = nullptr;
+    bool checked = false;
+};
+
+// The menu bar in order; a menu's items follow it.
+const MenuRow kMenus[] = {
+    {"mnuFile", "&File", nullptr, nullptr},
+    {"mnuFilePrint", "&Print...", "mnuFile", &frmMain::mnuFilePrint_Click, "Ctrl+P"},
+    {"mnuFileBar4", "-", "mnuFile", nullptr},
+    {"mnuFileExit", "E&xit", "mnuFile", &frmMain::mnuFileExit_Click},
+    {"mnuView", "&View", nullptr, nullptr},
+    {"mnuSupplies", "&Supplies", "mnuView", nullptr},
+    {"mnuUtensils", "Utensils", "mnuSupplies", &frmMain::mnuUtensils_Click},
+    {"mnuViewDataBar1", "-", "mnuSupplies", nullptr},
+    {"mnuGlasses", "Glasses", "mnuSupplies", &frmMain::mnuGlasses_Click},
+    {"mnuViewSupplies2", "-", "mnuSupplies", nullptr},
+    {"mnuStockLiquor", "Liquor", "mnuSupplies", &frmMain::mnuStockLiquor_Click},
+    {"mnuLiquor2", "-", "mnuView", nullptr},
+    {"mnuToasting", "Toasting", "mnuView", &frmMain::mnuToasting_Click},
+    {"mnuJokes", "Bar Jokes", "mnuView", &frmMain::mnuJokes_Click},
+    {"mnuViewBar1", "-", "mnuView", nullptr},
+    {"mnuViewToolbar", "&Toolbar", "mnuView", &frmMain::mnuViewToolbar_Click, nullptr, true},
+    {"mnuViewStatusBar", "Status &Bar", "mnuView", &frmMain::mnuViewStatusBar_Click, nullptr, true},
+    {"mnuViewBar2", "-", "mnuView", nullptr},
+    {"mnuDrinkingGames", "Drinking Games...", "mnuView", &frmMain::mnuDrinkingGames_Click},
+    {"mnuQueries", "&Queries", nullptr, nullptr},
+    {"mnuViewAll", "View All Drinks", "mnuQueries", &frmMain::mnuViewAll_Click},
+    {"mnuAperitifs", "Confine Drink List To Aperitifs", "mnuQueries", &frmMain::mnuAperitifs_Click},
+    {"mnuBeer", "Confine Drink List To Beer", "mnuQueries", &frmMain::mnuBeer_Click},
+    {"mnuBourbon", "Confine Drink List To Bourbon", "mnuQueries", &frmMain::mnuBourbon_Click},
+    {"mnuBrandy", "Confine Drink List To Brandy", "mnuQueries", &frmMain::mnuBrandy_Click},
+    {"mnuCordials", "Confine Drink List To Cordials", "mnuQueries", &frmMain::mnuCordials_Click},
+    {"mnuGin", "Confine Drink List To Gin", "mnuQueries", &frmMain::mnuGin_Click},
+    {"mnuHot", "Confine Drink List To Hot Drinks", "mnuQueries", &frmMain::mnuHot_Click},
+    {"mnuNonAlcoholic", "Confine Drink List To Non-Alcoholic", "mnuQueries", &frmMain::mnuNonAlcoholic_Click},
+    {"mnuPunch", "Confine Drink List To Punch", "mnuQueries", &frmMain::mnuPunch_Click},
+    {"mnuRum", "Confine Drink List To Rum", "mnuQueries", &frmMain::mnuRum_Click},
+    {"mnuScotch", "Confine Drink List To Scotch", "mnuQueries", &frmMain::mnuScotch_Click},
+    {"mnuTequila", "Confine Drink List To Tequila", "mnuQueries", &frmMain::mnuTequila_Click},
+    {"mnuTropical", "Confine Drink List To Tropical", "mnuQueries", &frmMain::mnuTropical_Click},
+    {"mnuVodka", "Confine Drink List To Vodka", "mnuQueries", &frmMain::mnuVodka_Click},
+    {"mnuWhiskey", "Confine Drink List To Whiskey", "mnuQueries", &frmMain::mnuWhiskey_Click},
+    {"mnuWine", "Confine Drink List To Wine", "mnuQueries", &frmMain::mnuWine_Click},
+    {"mnuHelp", "&Help", nullptr, nullptr},
+    {"mnuHelpContents", "&Contents", "mnuHelp", &frmMain::mnuHelpContents_Click},
+    {"mnuHelpSearch", "Search for help on...", "mnuHelp", &frmMain::mnuHelpSearch_Click},
+    {"mnuHelpBar1", "-", "mnuHelp", nullptr},
+    {"mnuHelpAbout", "&About Zestrel...", "mnuHelp", &frmMain::mnuHelpAbout_Click},
+};
+
+struct ToolbarRow {
+    const char* key;            // nullptr: a separator
+    const char* toolTip;
+    int image;
+    void (frmMain::*command)();
+};
+
+const ToolbarRow kToolbar[] = {
+    {"Print", "Print", 1, &frmMain::mnuFilePrint_Click},
+    {nullptr, nullptr, 0, nullptr},
+    {"Utensils", "Utensils", 2, &frmMain::mnuUtensils_Click},
+    {"Glasses", "Glasses", 4, &frmMain::mnuGlasses_Click},
+    {"Liquor", "Liquor", 5, &frmMain::mnuStockLiquor_Click},
+    {nullptr, nullptr, 0, nullptr},
+    {"DrinkingGames", "Drinking Games", 6, &frmMain::mnuDrinkingGames_Click},
+    {nullptr, nullptr, 0, nullptr},
+    {"Help", "Help", 7, &frmMain::mnuHelpContents_Click},
+    {nullptr, nullptr, 0, nullptr},
+    {"ViewAll", "View All Drinks", 24, &frmMain::mnuViewAll_Click},
+    {"Aperitifs", "Aperitifs", 8, &frmMain::mnuAperitifs_Click},
+    {"Beer", "Beer", 9, &frmMain::mnuBeer_Click},
+    {"Bourbon", "Bourbon", 10, &frmMain::mnuBourbon_Click},
+    {"Brandy", "Brandy", 11, &frmMain::mnuBrandy_Click},
+    {"Cordials", "Cordials", 12, &frmMain::mnuCordials_Click},
+    {"Gin", "Gin", 13, &frmMain::mnuGin_Click},
+    {"HotDrinks", "Hot Drinks", 14, &frmMain::mnuHot_Click},
+    {"NonAlcoholic", "Non Alcoholic", 15, &frmMain::mnuNonAlcoholic_Click},
+    {"Punch", "Punch", 16, &frmMain::mnuPunch_Click},
+    {"Rum", "Rum", 17, &frmMain::mnuRum_Click},
+    {"Scotch", "Scotch", 18, &frmMain::mnuScotch_Click},
+    {"Tequila", "Tequila", 19, &frmMain::mnuTequila_Click},
+    {"Tropical", "Tropical", 20, &frmMain::mnuTropical_Click},
+    {"Vodka", "Vodka", 21, &frmMain::mnuVodka_Click},
+    {"Whiskey", "Whiskey", 22, &frmMain::mnuWhiskey_Click},
+    {"Wine", "Wine", 23, &frmMain::mnuWine_Click},
+};
+
+constexpr int kImages = 24;   // image 3 is drawn but used by no button
+
+// A checked item hides its bar and loses its mark; an unchecked one shows the bar and gets it.
+void showOrHide(QAction* item, QWidget* bar)
+{
+    const bool shown = item->isChecked();
+    bar->setVisible(!shown);
+    item->setChecked(!shown);
+}
+
+} // namespace
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QHash<QString, QMenu*> menus;
+    for (const MenuRow& row : kMenus) {
+        const QString name = QString::fromLatin1(row.name);
+        const QString caption = QString::fromLatin1(row.caption);
+        QMenu* parent = row.parent ? menus.value(QString::fromLatin1(row.parent)) : nullptr;
+        QAction* item = nullptr;
+        if (caption == u'-') {
+            item = parent->addSeparator();
+        } else if (!row.command) {
+            QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+            menu->setObjectName(name);
+            menus.insert(name, menu);
+            item = menu->menuAction();
+        } else {
+            item = parent->addAction(caption);
+            if (row.shortcut)
+                item->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+            item->setCheckable(row.checked);
+            item->setChecked(row.checked);
+            const auto command = row.command;
+            connect(item, &QAction::triggered, this, [this, item, command] {
+                // A checkable item has flipped its mark already; the command sets it itself.
+                if (item->isCheckable())
+                    item->setChecked(!item->isChecked());
+                (this->*command)();
+            });
+        }
+        item->setObjectName(name);
+    }
+}
+
+void frmMain::buildBars(QWidget* client)
+{
+    QStringList art;
+    for (int i = 1; i <= kImages; ++i)
+        art << QStringLiteral(":/art/toolbar/%1.svg").arg(i, 2, 10, QLatin1Char('0'));
+    auto* imlIcons = new platform::ImageList(this, QStringLiteral("imlIcons"), art);
+
+    tbToolBar = new platform::ToolBar(client, QStringLiteral("tbToolBar"), imlIcons);
+    for (const ToolbarRow& row : kToolbar) {
+        if (row.key)
+            tbToolBar->addButton(QString::fromLatin1(row.key), QString::fromLatin1(row.toolTip), row.image);
+        else
+            tbToolBar->addSeparator();
+    }
+    connect(tbToolBar, &platform::ToolBar::ButtonClick, this, &frmMain::tbToolBar_ButtonClick);
+
+    using Style = platform::StatusBar::Style;
+    sbStatusBar = new platform::StatusBar(client, QStringLiteral("sbStatusBar"));
+    const QString choose = QStringLiteral("Choose Your Drink");
+    const QString remember = QStringLiteral("Remember...Don't Drink & Drive !");
+    sbStatusBar->addPanel(Style::Text, 1755, choose, choose);
+    sbStatusBar->addPanel(Style::Text, 4560, remember, remember);
+    sbStatusBar->addPanel(Style::Date, 1440);
+    sbStatusBar->addPanel(Style::Time, 1440);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key)
+{
+    for (const ToolbarRow& row : kToolbar) {
+        if (row.key && key == QLatin1String(row.key)) {
+            (this->*row.command)();
+            return;
+        }
+    }
+}
+
+void frmMain::mnuViewToolbar_Click()
+{
+    showOrHide(findChild<QAction*>(QStringLiteral("mnuViewToolbar")), tbToolBar);
+}
+
+void frmMain::mnuViewStatusBar_Click()
+{
+    showOrHide(findChild<QAction*>(QStringLiteral("mnuViewStatusBar")), sbStatusBar);
+}
+
+void frmMain::mnuUtensils_Click() { guides::openGuide(QStringLiteral("frmUtensils")); }
+void frmMain::mnuGlasses_Click() { guides::openGuide(QStringLiteral("frmGlasses")); }
+void frmMain::mnuStockLiquor_Click() { guides::openGuide(QStringLiteral("frmLiquor")); }
+void frmMain::mnuToasting_Click() { extras::openCollection(QStringLiteral("frmToasting")); }
+void frmMain::mnuJokes_Click() { extras::openCollection(QStringLiteral("frmJoke")); }
+void frmMain::mnuDrinkingGames_Click() { extras::openGames(); }
+
+void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuHelpContents_Click() {}
+void frmMain::mnuHelpSearch_Click() {}
+void frmMain::mnuHelpAbout_Click() {}
