@@ -1,0 +1,189 @@
+#include "platform/printer.h"
+
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/geometry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace platform::printer {
+
+namespace {
+
+QString& fileTarget()
+{
+    static QString path;
+    return path;
+}
+
+[[noreturn]] void fail(const QString& description)
+{
+    throw Failure(description.toStdString());
+}
+
+// Where the lines start: the printable area of a common office printer.
+constexpr double kMarginInches = 0.25;
+
+QPageSize pageSizeFor(const QPrinterInfo& printer)
+{
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        return printer.defaultPageSize();
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                              : QPageSize::A4);
+}
+
+// True when the PDF writer got to the end of the file: a full disk or a failing device
+// leaves it short of its closing mark.
+bool writtenInFull(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
+// Hands the finished file to the print system; a job it refuses is reported, not lost.
+void sendToPrinter(const QString& printerName, const QString& path)
+{
+    const QStringList parts = printerName.split(QLatin1Char('/')); // queue, then any instance
+    const QByteArray queue = parts.value(0).toLocal8Bit();
+    const QByteArray instance = parts.value(1).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest)
+        fail(QStringLiteral("The printer \"%1\" is no longer available: %2.")
+                 .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
+    const int job = cupsPrintFile(dest->name, QFile::encodeName(path).constData(),
+                                  msgbox::applicationTitle.toLocal8Bit().constData(),
+                                  dest->num_options, dest->options);
+    cupsFreeDests(1, dest);
+    if (job == 0)
+        fail(QStringLiteral("The printer \"%1\" did not accept the document: %2.")
+                 .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
+}
+
+} // namespace
+
+void setDefaultToFile(const QString& path)
+{
+    fileTarget() = path;
+}
+
+struct Document::Job {
+    QString target;      // the PDF file that stands for the default printer, or empty
+    QString printerName; // the system's default printer, when there is no file
+    QTemporaryFile pages;
+    QPrinter printer{QPrinter::HighResolution};
+    QPainter painter;
+    double y = 0; // top of the next line, in device pixels from the top margin
+    bool ended = false;
+
+    // The printer or file named in a failure.
+    QString where() const
+    {
+        return target.isEmpty() ? QStringLiteral("the printer \"%1\"").arg(printerName) : target;
+    }
+    [[noreturn]] void cannotWrite(const QString& reason) const
+    {
+        fail(QStringLiteral("The document for %1 cannot be written: %2.").arg(where(), reason));
+    }
+};
+
+Document::Document()
+    : m_job(std::make_unique<Job>())
+{
+    Job& j = *m_job;
+    j.target = fileTarget();
+    QPrinterInfo info;
+    if (j.target.isEmpty()) {
+        info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            fail(QStringLiteral("No default printer is set up on this computer. Set up a printer, "
+                                "make it the default printer and print again."));
+        j.printerName = info.printerName();
+        j.pages.setFileTemplate(QDir::tempPath() + QStringLiteral("/zestrel-print-XXXXXX.pdf"));
+    } else {
+        // Beside the target, so that the finished file takes its place in one step.
+        j.pages.setFileTemplate(j.target + QStringLiteral(".XXXXXX"));
+    }
+    if (!j.pages.open())
+        j.cannotWrite(j.pages.errorString());
+
+    j.printer.setOutputFormat(QPrinter::PdfFormat);
+    j.printer.setOutputFileName(j.pages.fileName());
+    j.printer.setDocName(msgbox::applicationTitle);
+    j.printer.setCreator(msgbox::applicationTitle);
+    const QMarginsF margins(kMarginInches, kMarginInches, kMarginInches, kMarginInches);
+    j.printer.setPageLayout(QPageLayout(pageSizeFor(info), QPageLayout::Portrait, margins, QPageLayout::Inch));
+    if (!j.painter.begin(&j.printer))
+        j.cannotWrite(QStringLiteral("the document cannot be started"));
+}
+
+Document::~Document() = default;
+
+void Document::setFont(const QString& face, double points, bool bold)
+{
+    m_job->painter.setFont(QFont(font(face, points, bold), &m_job->printer));
+}
+
+void Document::print(const QString& text)
+{
+    Job& j = *m_job;
+    const QFontMetricsF metrics(j.painter.font(), &j.printer);
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (j.y > 0 && j.y + metrics.lineSpacing() > j.printer.height()) {
+            if (!j.printer.newPage())
+                j.cannotWrite(QStringLiteral("a new page cannot be started"));
+            j.y = 0;
+        }
+        j.painter.drawText(QPointF(0, j.y + metrics.ascent()), line);
+        j.y += metrics.lineSpacing();
+    }
+}
+
+void Document::endDoc()
+{
+    Job& j = *m_job;
+    if (j.ended)
+        return;
+    j.ended = true;
+    if (!j.painter.end() || !writtenInFull(j.pages.fileName()))
+        j.cannotWrite(QStringLiteral("it was cut short"));
+    if (j.target.isEmpty()) {
+        sendToPrinter(j.printerName, j.pages.fileName());
+        return;
+    }
+    j.pages.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                           | QFileDevice::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(j.pages.fileName()).toStdString(),
+                            QFile::encodeName(j.target).toStdString(), error);
+    if (error)
+        j.cannotWrite(QString::fromLocal8Bit(error.message().c_str()));
+    j.pages.setAutoRemove(false);
+}
+
+double textWidth(const QWidget& control, const QString& text)
+{
+    const QFontMetricsF metrics(control.font(), &control);
+    double widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest * twips::perPixel;
+}
+
+} // namespace platform::printer
