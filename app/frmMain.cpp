@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
@@ -68,6 +69,10 @@ frmMain::frmMain()
     buildRecipeView(client);
     buildGlassPictures(client);
     buildSearch(client);
+    // The printed directions are wrapped to this box's width, in the window font.
+    Picture1 = new platform::PictureBox(client, QStringLiteral("Picture1"));
+    platform::twips::place(Picture1, 0, 0, 4155, 375);
+    Picture1->hide();
     buildMenus();
     buildBars(client);
 

@@ -1,9 +1,11 @@
 // The frame of the main window: the menu bar, the toolbar and the status bar, the routing of
 // their commands, and the side windows they open.
 #include "app/frmMain.h"
+#include "catalogue/printout.h"
 #include "extras/extras.h"
 #include "guides/open.h"
 #include "platform/commonbars.h"
+#include "platform/controls.h"
 
 #include <QMenuBar>
 
@@ -200,7 +202,15 @@ void frmMain::mnuToasting_Click() { extras::openCollection(QStringLiteral("frmTo
 void frmMain::mnuJokes_Click() { extras::openCollection(QStringLiteral("frmJoke")); }
 void frmMain::mnuDrinkingGames_Click() { extras::openGames(); }
 
-void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuFilePrint_Click()
+{
+    // What the boxes show, edits not yet saved included.
+    std::array<QString, 22> fields;
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i] = txtFields[i]->text();
+    catalogue::printRecipe(fields, *Picture1);
+}
+
 void frmMain::mnuHelpContents_Click() {}
 void frmMain::mnuHelpSearch_Click() {}
 void frmMain::mnuHelpAbout_Click() {}

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
+#include "platform/printer.h"
 #include "platform/settings.h"
 #include "tests/app/fixture.h"
 #include "tests/common/testmain.h"
@@ -12,7 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -167,6 +170,39 @@ private slots:
         QCOMPARE(source(), QString("Gin"));
         QCOMPARE(openNames(), QStringList{"frmMain"});
         QVERIFY(messages.texts.isEmpty());
+    }
+
+    void printingWhatTheBoxesShow()
+    {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("recipe.pdf");
+        const auto printed = [&pdf] {
+            QProcess text;
+            text.start("pdftotext", {"-layout", pdf, "-"});
+            text.waitForFinished();
+            QFile::remove(pdf);
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        platform::printer::setDefaultToFile(pdf);
+        Messages messages;
+        w = openMain();
+        type(box(w, "txtFields(0)"), "Negroni Sbagliato");           // not saved
+        w->findChild<QAction*>("mnuFilePrint")->trigger();
+        QVERIFY(printed().contains("Drink's Name: Negroni Sbagliato"));
+        w->tbToolBar_ButtonClick("Print");
+        QVERIFY(printed().contains("Negroni base"));
+        QTest::keyClick(box(w, "txtFields(3)")->editor(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(printed().contains("Directions:"));
+        QVERIFY(messages.texts.isEmpty());
+
+        // No printer at all: said so, and the window goes on.
+        platform::printer::setDefaultToFile({});
+        qputenv("CUPS_SERVER", folder.filePath("no-print-system").toUtf8());
+        choose(w, "mnuFilePrint");
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.texts[0].startsWith("No default printer is set up on this computer."));
+        QCOMPARE(name(w), QString("Negroni Sbagliato"));
+        QCOMPARE(namesInFile(), (QStringList{"Negroni", "Gin Fizz"}));
     }
 
     void barsShowAndHide()
