@@ -105,7 +105,7 @@ HelpViewer::HelpViewer()
     connect(m_keyword, &QLineEdit::textChanged, this, &HelpViewer::filterKeywords);
     connect(m_keyword, &QLineEdit::returnPressed, this, [this] { openItem(m_keywords->currentItem()); });
     connect(m_page, &QTextBrowser::sourceChanged, this, &HelpViewer::topicShown);
-    resize(880, 620);
+    resize(880, 660);
 }
 
 HelpViewer::~HelpViewer() = default;
