@@ -1,0 +1,75 @@
+#pragma once
+// A help file: topics (HTML pages, each with a title and keywords), a contents tree and the
+// pictures the topics show, packed into one file (a Qt binary resource) that is mapped in while
+// the HelpFile lives. Inside it:
+//   contents.txt      "title: <the help's title>", then one line per contents entry,
+//                     "<text> = <topic file>" or "<text>" for a heading; two more spaces of
+//                     indent put an entry under the one above; "#" starts a comment line
+//   topics/*.html     <title>...</title> and <meta name="keywords" content="one; two">
+//   anything else     pictures and the style sheet the topics refer to
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+namespace helpviewer {
+
+// Why a help file cannot be opened, in words for the user.
+struct HelpFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Topic {
+    QString name;   // its file's name under topics/, "moving.html"
+    QString title;
+    QStringList keywords;
+};
+
+struct ContentsEntry {
+    QString text;
+    QString topic;   // empty for a heading
+    std::vector<ContentsEntry> children;
+};
+
+struct Keyword {
+    QString text;
+    QStringList topics;   // topic names, in name order
+};
+
+class HelpFile {
+public:
+    // Throws HelpFileError: no such file, unreadable, not a help file, or contents that name a
+    // topic the file does not hold.
+    explicit HelpFile(const QString& path);
+    ~HelpFile();
+    HelpFile(const HelpFile&) = delete;
+    HelpFile& operator=(const HelpFile&) = delete;
+
+    QString path() const { return m_path; }
+    QString title() const { return m_title; }
+    const std::vector<ContentsEntry>& contents() const { return m_contents; }
+    const std::map<QString, Topic>& topics() const { return m_topics; }
+    // Every keyword once, ordered ignoring case.
+    const std::vector<Keyword>& keywords() const { return m_keywords; }
+    // The topic the contents open on: the first entry that has one.
+    QString firstTopic() const;
+
+    // The address of a topic for a text browser, and back (empty for an address elsewhere).
+    QUrl topicUrl(const QString& name) const;
+    QString topicName(const QUrl& url) const;
+
+private:
+    void readTopics();
+    void readContents();
+
+    QString m_path;
+    QString m_root;   // where the file is mapped in the resource tree
+    QString m_title;
+    std::vector<ContentsEntry> m_contents;
+    std::map<QString, Topic> m_topics;
+    std::vector<Keyword> m_keywords;
+};
+
+} // namespace helpviewer

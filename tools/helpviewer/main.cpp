@@ -1,0 +1,40 @@
+// zestrel-help: shows a Zestrel help file, as the help engine asks.
+//   zestrel-help [--command 3|261] [--keyword TEXT] FILE
+// One viewer runs per user: started while another runs, it passes its request on and ends.
+#include "platform/application.h"
+#include "platform/helpchannel.h"
+#include "tools/helpviewer/service.h"
+#include "tools/helpviewer/viewer.h"
+
+#include <QCommandLineParser>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    platform::Application app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shows a Zestrel help file."));
+    parser.addHelpOption();
+    const QCommandLineOption command(QStringLiteral("command"),
+                                     QStringLiteral("3 shows the contents, 261 the keyword search."),
+                                     QStringLiteral("number"), QStringLiteral("3"));
+    const QCommandLineOption keyword(QStringLiteral("keyword"),
+                                     QStringLiteral("The keyword typed into the search."),
+                                     QStringLiteral("text"));
+    parser.addOption(command);
+    parser.addOption(keyword);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The help file."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    const QJsonObject request{{QStringLiteral("command"), parser.value(command).toInt()},
+                              {QStringLiteral("file"), parser.positionalArguments().first()},
+                              {QStringLiteral("keyword"), parser.value(keyword)}};
+    helpviewer::HelpViewer viewer;
+    helpviewer::HelpService service(viewer);
+    if (!service.claim(request))
+        return 0;
+    QTimer::singleShot(0, &viewer, [&] { viewer.handle(request); });
+    return app.exec();
+}
