@@ -4,6 +4,7 @@
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
+#include "platform/help.h"
 #include "platform/geometry.h"
 #include "platform/settings.h"
 
@@ -82,6 +83,8 @@ frmMain::frmMain()
 
 void frmMain::Form_Load()
 {
+    platform::help::setHelpFile(QStringLiteral("C:\\Windows\\System\\zestrel.hlp"));
+
     // The placement of the last run. One that would put the window on no screen at all (a monitor
     // that is gone) is not used: the window opens at the defaults, where the user can see it.
     int values[4];

@@ -89,6 +89,8 @@ private:
     void buildSearch(QWidget* client);
     // A category filter: Data1 re-opened over `recordSource`.
     void confine(const QString& recordSource);
+    // Help contents (3) or the keyword search (261) of the application's help file.
+    void showHelp(unsigned command);
     void savePlacement();
 
     std::array<platform::TextBox*, 22> txtFields{};

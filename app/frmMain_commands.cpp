@@ -5,7 +5,10 @@
 #include "extras/extras.h"
 #include "guides/open.h"
 #include "platform/commonbars.h"
+#include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/help.h"
+#include "platform/msgbox.h"
 
 #include <QMenuBar>
 
@@ -211,6 +214,26 @@ void frmMain::mnuFilePrint_Click()
     catalogue::printRecipe(fields, *Picture1);
 }
 
-void frmMain::mnuHelpContents_Click() {}
-void frmMain::mnuHelpSearch_Click() {}
+void frmMain::mnuHelpContents_Click()
+{
+    showHelp(platform::help::Command::Contents);
+}
+
+void frmMain::mnuHelpSearch_Click()
+{
+    showHelp(platform::help::Command::PartialKey);
+}
+
+void frmMain::showHelp(unsigned command)
+{
+    const QString file = platform::help::helpFile();
+    if (file.isEmpty()) {
+        platform::msgbox::show(
+            QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+            platform::msgbox::Icon::Information, windowTitle());
+        return;
+    }
+    // The keyword is empty: the search opens ready for typing.
+    platform::guarded([&] { platform::help::call(this, file, command, QString()); });
+}
 void frmMain::mnuHelpAbout_Click() {}

@@ -5,11 +5,14 @@
 #include "platform/controls.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
+#include "platform/help.h"
+#include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/settings.h"
 #include "tests/app/fixture.h"
 #include "tests/common/testmain.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -203,6 +206,48 @@ private slots:
         QVERIFY(messages.texts[0].startsWith("No default printer is set up on this computer."));
         QCOMPARE(name(w), QString("Negroni Sbagliato"));
         QCOMPARE(namesInFile(), (QStringList{"Negroni", "Gin Fizz"}));
+    }
+
+    void help()
+    {
+        QList<platform::help::Call> calls;
+        platform::help::setTestHook([&calls](const platform::help::Call& c) { calls << c; });
+        QList<platform::msgbox::Shown> shown;
+        platform::msgbox::setTestHook([&shown](const platform::msgbox::Shown& m) { shown << m; });
+        w = openMain();
+        w->findChild<QAction*>("mnuHelpContents")->trigger();
+        w->tbToolBar_ButtonClick("Help");
+        w->findChild<QAction*>("mnuHelpSearch")->trigger();
+        QCOMPARE(calls.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(calls[i].window, w);
+            QCOMPARE(calls[i].helpFile, QString("C:\\Windows\\System\\zestrel.hlp"));
+            QCOMPARE(calls[i].command, i < 2 ? 3u : 261u);
+            QCOMPARE(calls[i].keyword, QString());
+        }
+        QVERIFY(shown.isEmpty());
+
+        platform::help::setHelpFile({});             // no help: said so, nothing called
+        w->mnuHelpContents_Click();
+        w->mnuHelpSearch_Click();
+        QCOMPARE(calls.size(), 3);
+        QCOMPARE(shown.size(), 2);
+        for (const auto& m : shown) {
+            QCOMPARE(m.text, QString("Unable to display Help Contents. There is no Help associated with this project."));
+            QCOMPARE(m.title, QString("Zestrel"));
+            QCOMPARE(m.icon, platform::msgbox::Icon::Information);
+        }
+
+        // A viewer that cannot start: its description, and the window goes on.
+        platform::help::setTestHook({});
+        platform::help::setViewerProgram(QDir::temp().filePath("no-such-viewer"));
+        platform::help::setHelpFile("C:\\Windows\\System\\zestrel.hlp");
+        w->mnuHelpContents_Click();
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown[2].text.startsWith("Unable to start the help viewer"));
+        QCOMPARE(shown[2].icon, platform::msgbox::Icon::None);
+        platform::help::setViewerProgram({});
+        platform::msgbox::setTestHook({});
     }
 
     void barsShowAndHide()
