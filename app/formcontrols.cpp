@@ -1,5 +1,6 @@
 #include "app/formcontrols.h"
 
+#include "platform/controls.h"
 #include "platform/geometry.h"
 
 #include <QLabel>
@@ -27,6 +28,15 @@ void placeLabel(QLabel* label, int left, int top, int width, int height)
         label->setWordWrap(false);
         label->resize(needed, label->height());
     }
+}
+
+platform::PictureBox* makePicture(QWidget* parent, const QString& name, const QString& svg, QSize pixels,
+                                  bool sunken)
+{
+    auto* picture = new platform::PictureBox(parent, name);
+    picture->setSunkenBorder(sunken);
+    picture->setPicture(svg, pixels);
+    return picture;
 }
 
 } // namespace app

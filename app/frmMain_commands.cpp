@@ -1,5 +1,6 @@
 // The frame of the main window: the menu bar, the toolbar and the status bar, the routing of
 // their commands, and the side windows they open.
+#include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "catalogue/printout.h"
 #include "extras/extras.h"
@@ -236,4 +237,8 @@ void frmMain::showHelp(unsigned command)
     // The keyword is empty: the search opens ready for typing.
     platform::guarded([&] { platform::help::call(this, file, command, QString()); });
 }
-void frmMain::mnuHelpAbout_Click() {}
+void frmMain::mnuHelpAbout_Click()
+{
+    frmAbout box(this);
+    box.exec();
+}

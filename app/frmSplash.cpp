@@ -34,15 +34,6 @@ void sizeToText(platform::Label* label, int left, int top)
     label->adjustSize();
 }
 
-platform::PictureBox* makePicture(QWidget* parent, const QString& name, const QString& svg, QSize pixels,
-                                  bool sunken)
-{
-    auto* picture = new platform::PictureBox(parent, name);
-    picture->setSunkenBorder(sunken);
-    picture->setPicture(svg, pixels);
-    return picture;
-}
-
 } // namespace
 
 frmSplash::frmSplash()
@@ -60,9 +51,9 @@ frmSplash::frmSplash()
     lblThanks->setColors(QColor(255, 0, 0));
     app::placeLabel(lblThanks, 270, 120, 6855, 795);
 
-    auto* Picture1 = makePicture(fraMainFrame, QStringLiteral("Picture1"), kLogo, QSize(212, 89), true);
+    auto* Picture1 = app::makePicture(fraMainFrame, QStringLiteral("Picture1"), kLogo, QSize(212, 89), true);
     platform::twips::move(Picture1, 2340, 1140);
-    auto* picLogo = makePicture(fraMainFrame, QStringLiteral("picLogo"), kIcon, QSize(32, 32), true);
+    auto* picLogo = app::makePicture(fraMainFrame, QStringLiteral("picLogo"), kIcon, QSize(32, 32), true);
     platform::twips::move(picLogo, 1320, 1500);
 
     sizeToText(makeLabel(fraMainFrame, QStringLiteral("lblProductName"), QStringLiteral("Zestrel"),
@@ -85,7 +76,7 @@ frmSplash::frmSplash()
     QGroupBox* Frame1 = platform::makeFrame(fraMainFrame, QStringLiteral("Frame1"),
                                             QStringLiteral(" Where Would You Like To Go? "));
     place(Frame1, 660, 3360, 4275, 1035);
-    auto* Picture3 = makePicture(Frame1, QStringLiteral("Picture3"), kIcon, QSize(32, 32), false);
+    auto* Picture3 = app::makePicture(Frame1, QStringLiteral("Picture3"), kIcon, QSize(32, 32), false);
     platform::twips::move(Picture3, 2340, 300);
 
     // Placed in the main frame over Frame1's area, right of Picture3.

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QProcess>
 #include <QSettings>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -248,6 +249,21 @@ private slots:
         QCOMPARE(shown[2].icon, platform::msgbox::Icon::None);
         platform::help::setViewerProgram({});
         platform::msgbox::setTestHook({});
+    }
+
+    void theAboutBoxIsModalAndOwned()
+    {
+        w = openMain();
+        QString seen;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            seen = box ? box->objectName() : QString();
+            QVERIFY(box && box->parentWidget() == w && box->isModal());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        w->findChild<QAction*>("mnuHelpAbout")->trigger();   // returns once the box is closed
+        QCOMPARE(seen, QString("frmAbout"));
+        QCOMPARE(openNames(), QStringList{"frmMain"});
     }
 
     void barsShowAndHide()

@@ -1,10 +1,14 @@
 // Installs the supplied files into the data root: the recipe database at its fixed path,
 // only when no file is there (a user's own file is never overwritten), and the help file,
-// which is ours and replaces an older copy.
+// which is ours and replaces an older copy. Registers the system information tool that sits
+// beside the set-up, for the About box.
 //   zestrel-setup [SUPPLIED_DIR]
+// Without SUPPLIED_DIR an installed set-up takes the supplied folder of its installation, one
+// in the build tree that of the build.
 #include "catalogue/supplied.h"
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "platform/registry.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -65,6 +69,36 @@ bool installCurrent(const QString& from, const QString& windowsPath)
     }
     return copyInto(from, target, Existing::Replace);
 }
+
+QString besideSetup(const QString& name)
+{
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+}
+
+// <prefix>/share/zestrel beside <prefix>/bin for an installed set-up; the build's folder else.
+QString suppliedDir()
+{
+    const QString installed = besideSetup(QStringLiteral(ZESTREL_INSTALLED_SUPPLIED));
+    return QFileInfo(installed).isDir() ? installed : QStringLiteral(ZESTREL_SUPPLIED_DIR);
+}
+
+// The path is written as the set-up finds the tool, so that a later set-up (from an install
+// after a build, say) points the About box at its own.
+bool registerSysInfo()
+{
+    using namespace platform::registry;
+    const QString tool = besideSetup(QStringLiteral("zestrel-sysinfo"));
+    if (!QFileInfo(tool).isExecutable()) {
+        std::printf("no system information tool at %s\n", qPrintable(tool));
+        return true;
+    }
+    if (!setValue(sysInfoKey, sysInfoPathValue, REG_SZ, stringData(tool))) {
+        std::fprintf(stderr, "zestrel-setup: cannot write %s\n", qPrintable(storeFile()));
+        return false;
+    }
+    std::printf("registered %s\n", qPrintable(tool));
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -72,8 +106,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     platform::setApplicationIdentity();
     const QStringList args = app.arguments();
-    const QString supplied = args.size() > 1 ? args[1] : QStringLiteral(ZESTREL_SUPPLIED_DIR);
+    const QString supplied = args.size() > 1 ? args[1] : suppliedDir();
     const bool database = installOnce(QDir(supplied).filePath(QStringLiteral("Zestrel.mdb")), catalogue::kDatabasePath);
     const bool help = installCurrent(QDir(supplied).filePath(QStringLiteral("zestrel.hlp")), kHelpPath);
-    return database && help ? 0 : 1;
+    const bool registered = registerSysInfo();
+    return database && help && registered ? 0 : 1;
 }
