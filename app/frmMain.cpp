@@ -4,8 +4,8 @@
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
-#include "platform/help.h"
 #include "platform/geometry.h"
+#include "platform/help.h"
 #include "platform/settings.h"
 
 #include <QCloseEvent>
@@ -29,17 +29,28 @@ struct PlacementKey {
 // In the order they are read and saved: left, top, width, height.
 const PlacementKey kPlacement[] = {{"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
 
-// A stored value as a window coordinate in pixels; the key's default when the text is not a
-// number, or not one a window can take (a width or height must be positive).
-int storedPixels(const PlacementKey& k, bool size)
+// A stored value in twips; the key's default when the text is not a number, or not one a
+// window can take (a width or height must be positive).
+float storedTwips(const PlacementKey& k, bool size)
 {
     const QString text = platform::settings::get(kApp, kSection, QLatin1String(k.key),
                                                  QString::number(k.defaultTwips));
     bool ok = false;
-    float twips = text.toFloat(&ok);
+    const float twips = text.toFloat(&ok);
     if (!ok || !std::isfinite(twips) || std::fabs(twips) > 1.0e8f || (size && twips < platform::twips::perPixel))
-        twips = k.defaultTwips;
-    return int(std::lround(twips / platform::twips::perPixel));
+        return k.defaultTwips;
+    return twips;
+}
+
+// The window's outer corner and size in pixels, from the stored values or the defaults.
+QRect placement(bool stored)
+{
+    int pixels[4];
+    for (int i = 0; i < 4; ++i) {
+        const float twips = stored ? storedTwips(kPlacement[i], i >= 2) : kPlacement[i].defaultTwips;
+        pixels[i] = int(std::lround(twips / platform::twips::perPixel));
+    }
+    return QRect(pixels[0], pixels[1], pixels[2], pixels[3]);
 }
 
 // The client area, painted black rather than given a black palette, which the toolbar, the
@@ -87,15 +98,9 @@ void frmMain::Form_Load()
 
     // The placement of the last run. One that would put the window on no screen at all (a monitor
     // that is gone) is not used: the window opens at the defaults, where the user can see it.
-    int values[4];
-    for (int i = 0; i < 4; ++i)
-        values[i] = storedPixels(kPlacement[i], i >= 2);
-    QRect frame(values[0], values[1], values[2], values[3]);
-    if (!onSomeScreen(frame)) {
-        for (int i = 0; i < 4; ++i)
-            values[i] = int(std::lround(kPlacement[i].defaultTwips / platform::twips::perPixel));
-        frame = QRect(values[0], values[1], values[2], values[3]);
-    }
+    QRect frame = placement(true);
+    if (!onSomeScreen(frame))
+        frame = placement(false);
     move(frame.topLeft());
     resize(frame.size());
 }
