@@ -2,13 +2,12 @@
 // editing buttons, the strip of Data1, and their handlers.
 #include "app/formcontrols.h"
 #include "app/frmMain.h"
+#include "catalogue/recordcommands.h"
 #include "catalogue/supplied.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
-#include "platform/database/errors.h"
 #include "platform/datacontrol.h"
 #include "platform/geometry.h"
-#include "platform/msgbox.h"
 
 #include <QPushButton>
 
@@ -123,20 +122,12 @@ void frmMain::cmdBegofFile_Click()
 
 void frmMain::cmdPrevious_Click()
 {
-    platform::db::Recordset& rs = Data1->rs();
-    if (rs.isBOF())
-        platform::msgbox::show(QStringLiteral("You are already at the beginning of the list of drinks!"));
-    else
-        rs.MovePrevious();
+    catalogue::records::previous(*Data1);
 }
 
 void frmMain::cmdNext_Click()
 {
-    platform::db::Recordset& rs = Data1->rs();
-    if (rs.isEOF())
-        platform::msgbox::show(QStringLiteral("You are at the end of the list of drinks!"));
-    else
-        rs.MoveNext();
+    catalogue::records::next(*Data1);
 }
 
 void frmMain::cmdEndofList_Click()
@@ -151,18 +142,7 @@ void frmMain::cmdAdd_Click()
 
 void frmMain::cmdDelete_Click()
 {
-    platform::db::Recordset& rs = Data1->rs();
-    rs.Delete();
-    // The position stays on the deleted row, so the set is after its end only when the deleted
-    // recipe was the only one: no row is left to move to, and the list is opened again to show
-    // it empty.
-    if (rs.isEOF()) {
-        Data1->Refresh();
-        return;
-    }
-    rs.MoveNext();
-    if (rs.isEOF())
-        rs.MoveLast();
+    catalogue::records::deleteCurrent(*Data1, true);
 }
 
 void frmMain::cmdRefresh_Click()
@@ -172,19 +152,13 @@ void frmMain::cmdRefresh_Click()
 
 void frmMain::cmdUpdate_Click()
 {
-    Data1->UpdateRecord();
-    platform::db::Recordset& rs = Data1->rs();
-    rs.setBookmark(rs.LastModified());
+    catalogue::records::update(*Data1);
 }
 
 void frmMain::Data1_Reposition()
 {
     platform::cursor::set(platform::cursor::Shape::Arrow);
-    try {
-        Data1->setCaption(QStringLiteral("Drink# %1").arg(Data1->rs().AbsolutePosition() + 1));
-    } catch (const platform::db::Error&) {
-        // No row set or no position: the caption keeps its text.
-    }
+    catalogue::records::showPosition(*Data1, QStringLiteral("Drink# "));
 }
 
 void frmMain::Data1_Validate(int&, bool&)
@@ -194,6 +168,5 @@ void frmMain::Data1_Validate(int&, bool&)
 
 void frmMain::Data1_Error(int number, int& response)
 {
-    platform::msgbox::show(QStringLiteral("Data error event hit err:") + platform::db::describe(number));
-    response = 0;
+    catalogue::records::reportError(number, response);
 }

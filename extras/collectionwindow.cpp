@@ -1,5 +1,6 @@
 #include "extras/collectionwindow.h"
 
+#include "catalogue/recordcommands.h"
 #include "catalogue/supplied.h"
 #include "extras/extras.h"
 #include "platform/controls.h"
@@ -7,7 +8,6 @@
 #include "platform/database/errors.h"
 #include "platform/datacontrol.h"
 #include "platform/forms.h"
-#include "platform/msgbox.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -171,24 +171,12 @@ void CollectionWindow::cmdBegofFile_Click()
 
 void CollectionWindow::cmdPrevious_Click()
 {
-    command([this] {
-        platform::db::Recordset& rs = datPrimaryRS_->rs();
-        if (rs.isBOF())
-            platform::msgbox::show(QStringLiteral("You are already at the beginning of the list of drinks!"));
-        else
-            rs.MovePrevious();
-    });
+    command([this] { catalogue::records::previous(*datPrimaryRS_); });
 }
 
 void CollectionWindow::cmdNext_Click()
 {
-    command([this] {
-        platform::db::Recordset& rs = datPrimaryRS_->rs();
-        if (rs.isEOF())
-            platform::msgbox::show(QStringLiteral("You are at the end of the list of drinks!"));
-        else
-            rs.MoveNext();
-    });
+    command([this] { catalogue::records::next(*datPrimaryRS_); });
 }
 
 void CollectionWindow::cmdEndofList_Click()
@@ -203,21 +191,7 @@ void CollectionWindow::cmdAdd_Click()
 
 void CollectionWindow::cmdDelete_Click()
 {
-    command([this] {
-        platform::db::Recordset& rs = datPrimaryRS_->rs();
-        rs.Delete();
-        if (rs.isBOF() && rs.isEOF()) {
-            // That was the only row: there is no row to move to, so the list is read again
-            // and the window shows its empty state.
-            datPrimaryRS_->Refresh();
-            return;
-        }
-        if (definition_.deleteStepBack && rs.isEOF())
-            rs.MovePrevious();
-        rs.MoveNext();
-        if (rs.isEOF())
-            rs.MoveLast();
-    });
+    command([this] { catalogue::records::deleteCurrent(*datPrimaryRS_, definition_.deleteStepBack); });
 }
 
 void CollectionWindow::cmdRefresh_Click()
@@ -227,11 +201,7 @@ void CollectionWindow::cmdRefresh_Click()
 
 void CollectionWindow::cmdUpdate_Click()
 {
-    command([this] {
-        datPrimaryRS_->UpdateRecord();
-        platform::db::Recordset& rs = datPrimaryRS_->rs();
-        rs.setBookmark(rs.LastModified());
-    });
+    command([this] { catalogue::records::update(*datPrimaryRS_); });
 }
 
 void CollectionWindow::cmdClose_Click()
@@ -242,19 +212,13 @@ void CollectionWindow::cmdClose_Click()
 
 void CollectionWindow::datPrimaryRS_Error(int number, int& response)
 {
-    platform::msgbox::show(QStringLiteral("Data error event hit err:") + platform::db::describe(number));
-    response = 0;
+    catalogue::records::reportError(number, response);
 }
 
 void CollectionWindow::datPrimaryRS_Reposition()
 {
     platform::cursor::set(Shape::Arrow);
-    try {
-        const int position = datPrimaryRS_->rs().AbsolutePosition();
-        datPrimaryRS_->setCaption(definition_.prefix + QString::number(position + 1));
-    } catch (const platform::db::Error&) {
-        // The caption keeps its text.
-    }
+    catalogue::records::showPosition(*datPrimaryRS_, definition_.prefix);
 }
 
 void CollectionWindow::datPrimaryRS_Validate(int& action, bool&)
