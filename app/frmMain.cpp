@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "catalogue/supplied.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
@@ -94,7 +95,7 @@ frmMain::frmMain()
 
 void frmMain::Form_Load()
 {
-    platform::help::setHelpFile(QStringLiteral("C:\\Windows\\System\\zestrel.hlp"));
+    platform::help::setHelpFile(catalogue::kHelpPath);
 
     // The placement of the last run. One that would put the window on no screen at all (a monitor
     // that is gone) is not used: the window opens at the defaults, where the user can see it.

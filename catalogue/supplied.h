@@ -11,6 +11,8 @@
 namespace catalogue {
 
 inline const QString kDatabasePath = QStringLiteral("C:\\windows\\system\\Zestrel.mdb");
+// The help file the set-up installs and the main window names as the application's help.
+inline const QString kHelpPath = QStringLiteral("C:\\Windows\\System\\zestrel.hlp");
 inline const QString kConnect = QStringLiteral("MS Access;pwd=plumtonic;");
 constexpr int kTextLimit = 50;
 

@@ -18,6 +18,7 @@ void setApplicationIdentity();
 // Base of the failures that are reported to the user; what() is the description, in UTF-8.
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
+    explicit Failure(const QString& description) : std::runtime_error(description.toStdString()) {}
 };
 
 // Puts the normal cursor back and shows the failure's description in a message box with the

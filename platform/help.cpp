@@ -24,11 +24,6 @@ Engine& engine()
     return e;
 }
 
-[[noreturn]] void fail(const QString& description)
-{
-    throw Failure(description.toStdString());
-}
-
 // Starts the viewer on the request; it takes the request from its command line.
 void startViewer(const QJsonObject& request)
 {
@@ -37,9 +32,9 @@ void startViewer(const QJsonObject& request)
     const QString start = QStringLiteral("Unable to start the help viewer %1: ")
                               .arg(QDir::toNativeSeparators(program));
     if (!info.exists())
-        fail(start + QStringLiteral("the program is not there."));
+        throw Failure(start + QStringLiteral("the program is not there."));
     if (!info.isFile() || !info.isExecutable())
-        fail(start + QStringLiteral("the file is not a program that can be run."));
+        throw Failure(start + QStringLiteral("the file is not a program that can be run."));
 
     QProcess viewer;
     viewer.setProgram(program);
@@ -48,7 +43,7 @@ void startViewer(const QJsonObject& request)
                          QStringLiteral("--keyword"), request[u"keyword"].toString(),
                          request[u"file"].toString()});
     if (!viewer.startDetached())
-        fail(start + viewer.errorString() + u'.');
+        throw Failure(start + viewer.errorString() + u'.');
 }
 
 } // namespace
@@ -70,7 +65,7 @@ void call(QWidget* window, const QString& helpFile, unsigned command, const QStr
         return;
     }
     if (command != Command::Quit && command != Command::Contents && command != Command::PartialKey)
-        fail(QStringLiteral("The help command %1 is not supported.").arg(command));
+        throw Failure(QStringLiteral("The help command %1 is not supported.").arg(command));
 
     const QJsonObject request{{QStringLiteral("command"), int(command)},
                               {QStringLiteral("file"), paths::resolve(helpFile)},

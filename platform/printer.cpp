@@ -29,11 +29,6 @@ QString& fileTarget()
     return path;
 }
 
-[[noreturn]] void fail(const QString& description)
-{
-    throw Failure(description.toStdString());
-}
-
 // Where the lines start: the printable area of a common office printer.
 constexpr double kMarginInches = 0.25;
 
@@ -65,14 +60,14 @@ void sendToPrinter(const QString& printerName, const QString& path)
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
-        fail(QStringLiteral("The printer \"%1\" is no longer available: %2.")
+        throw Failure(QStringLiteral("The printer \"%1\" is no longer available: %2.")
                  .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
     const int job = cupsPrintFile(dest->name, QFile::encodeName(path).constData(),
                                   msgbox::applicationTitle.toLocal8Bit().constData(),
                                   dest->num_options, dest->options);
     cupsFreeDests(1, dest);
     if (job == 0)
-        fail(QStringLiteral("The printer \"%1\" did not accept the document: %2.")
+        throw Failure(QStringLiteral("The printer \"%1\" did not accept the document: %2.")
                  .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
 }
 
@@ -99,7 +94,7 @@ struct Document::Job {
     }
     [[noreturn]] void cannotWrite(const QString& reason) const
     {
-        fail(QStringLiteral("The document for %1 cannot be written: %2.").arg(where(), reason));
+        throw Failure(QStringLiteral("The document for %1 cannot be written: %2.").arg(where(), reason));
     }
 };
 
@@ -112,7 +107,7 @@ Document::Document()
     if (j.target.isEmpty()) {
         info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            fail(QStringLiteral("No default printer is set up on this computer. Set up a printer, "
+            throw Failure(QStringLiteral("No default printer is set up on this computer. Set up a printer, "
                                 "make it the default printer and print again."));
         j.printerName = info.printerName();
         j.pages.setFileTemplate(QDir::tempPath() + QStringLiteral("/zestrel-print-XXXXXX.pdf"));

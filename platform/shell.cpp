@@ -16,7 +16,7 @@ QString localPath(const QString& path)
 void start(const QString& program)
 {
     if (!QProcess::startDetached(localPath(program), {}))
-        throw Failure(QStringLiteral("Cannot start %1").arg(program).toStdString());
+        throw Failure(QStringLiteral("Cannot start %1").arg(program));
 }
 
 bool fileExists(const QString& path)

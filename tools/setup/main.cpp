@@ -15,8 +15,6 @@
 #include <cstdio>
 
 namespace {
-const QString kHelpPath = QStringLiteral("C:\\Windows\\System\\zestrel.hlp");
-
 enum class Existing { Keep, Replace };
 
 bool moveInto(const QString& temp, const QString& target, Existing existing)
@@ -108,7 +106,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     const QString supplied = args.size() > 1 ? args[1] : suppliedDir();
     const bool database = installOnce(QDir(supplied).filePath(QStringLiteral("Zestrel.mdb")), catalogue::kDatabasePath);
-    const bool help = installCurrent(QDir(supplied).filePath(QStringLiteral("zestrel.hlp")), kHelpPath);
+    const bool help = installCurrent(QDir(supplied).filePath(QStringLiteral("zestrel.hlp")), catalogue::kHelpPath);
     const bool registered = registerSysInfo();
     return database && help && registered ? 0 : 1;
 }
