@@ -65,9 +65,4 @@ QString resolve(const QString& windowsPath)
     return path;
 }
 
-bool fileExists(const QString& windowsPath)
-{
-    return QFileInfo(resolve(windowsPath)).isFile();
-}
-
 } // namespace platform::paths

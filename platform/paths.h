@@ -15,7 +15,4 @@ QString dataRoot();
 // exists in no form on, the rest is kept as written.
 QString resolve(const QString& windowsPath);
 
-// True when a regular file is at the resolved path.
-bool fileExists(const QString& windowsPath);
-
 } // namespace platform::paths

@@ -91,14 +91,13 @@ QString categoryCondition(const QString& query, const std::vector<CategoryRule>&
                 names << sqlText(w);
             terms << QStringLiteral("Glass IN (%1)").arg(names.join(QLatin1Char(',')));
         } else if (r.kind == QLatin1String("alcohol")) {
-            // Nothing any spirit, liqueur, beer or wine category names, nor these words.
-            QStringList words = r.words, categories;
+            // In no spirit, liqueur, beer or wine category (each read with its own exceptions: a
+            // phrase one category leaves out may still be another's), and none of these words.
+            QStringList alcoholic{anyWord(ingredientWords({}), r.words)};
             for (const CategoryRule& other : rules)
-                if (other.kind == QLatin1String("ingredient") && !kMixerCategories.contains(other.query)) {
-                    words << other.words;
-                    categories << other.query;
-                }
-            terms << QStringLiteral("NOT %1").arg(anyWord(ingredientWords(exceptions(rules, categories)), words));
+                if (other.kind == QLatin1String("ingredient") && !kMixerCategories.contains(other.query))
+                    alcoholic << anyWord(ingredientWords(exceptions(rules, {other.query})), other.words);
+            terms << QStringLiteral("NOT (%1)").arg(alcoholic.join(QStringLiteral(" OR ")));
         }
     }
     if (terms.isEmpty())

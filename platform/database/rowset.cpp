@@ -316,14 +316,6 @@ void RowSet::AddNew()
         listener_->rowEntered();
 }
 
-void RowSet::cancelAdd()
-{
-    if (!adding_)
-        return;
-    adding_ = false;
-    readCurrent();
-}
-
 void RowSet::Delete()
 {
     requireCurrent();

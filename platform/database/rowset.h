@@ -66,8 +66,6 @@ public:
     // Saves values (one per field) into the current row, or inserts the row begun by
     // AddNew. Raises no event; the data control calls it from its own save step.
     void save(const std::vector<Value>& values);
-    // Leaves the adding state without storing anything.
-    void cancelAdd();
     // Raised by the owner before the row set closes (10 close, 11 unload).
     void notifyClose(int action);
 

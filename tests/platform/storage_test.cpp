@@ -3,6 +3,7 @@
 #include "platform/settings.h"
 #include "tests/common/testmain.h"
 
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,10 +39,10 @@ private slots:
 
         QCOMPARE(platform::paths::resolve("C:\\WINDOWS\\SYSTEM\\Zestrel.mdb"), real);
         QCOMPARE(platform::paths::resolve("c:\\Windows\\System\\ZESTREL.MDB"), real);
-        QVERIFY(platform::paths::fileExists("C:\\WINDOWS\\SYSTEM\\Zestrel.mdb"));
-        QVERIFY(platform::paths::fileExists("C:\\windows\\system\\Zestrel.mdb"));
-        QVERIFY(!platform::paths::fileExists("C:\\windows\\system"));          // a folder
-        QVERIFY(!platform::paths::fileExists("C:\\windows\\system\\zestrel.hlp"));
+        QVERIFY(QFileInfo(platform::paths::resolve("C:\\WINDOWS\\SYSTEM\\Zestrel.mdb")).isFile());
+        QVERIFY(QFileInfo(platform::paths::resolve("C:\\windows\\system\\Zestrel.mdb")).isFile());
+        QVERIFY(!QFileInfo(platform::paths::resolve("C:\\windows\\system")).isFile());          // a folder
+        QVERIFY(!QFileInfo(platform::paths::resolve("C:\\windows\\system\\zestrel.hlp")).isFile());
         // From the first missing component on, the rest is kept as written.
         QCOMPARE(platform::paths::resolve("C:\\WINDOWS\\Help\\Zestrel.HLP"),
                  root + "/windows/Help/Zestrel.HLP");
@@ -59,13 +60,13 @@ private slots:
         qputenv("XDG_DATA_HOME", other.path().toUtf8());
         const QString root = platform::paths::dataRoot();
         const bool madeFile = makeFile(root + "/drive_c/windows/system/other.mdb");
-        const bool found = platform::paths::fileExists("C:\\Windows\\System\\Other.mdb");
+        const bool found = QFileInfo(platform::paths::resolve("C:\\Windows\\System\\Other.mdb")).isFile();
         qputenv("XDG_DATA_HOME", saved);
 
         QVERIFY(root.startsWith(other.path()));
         QVERIFY(madeFile);
         QVERIFY(found);
-        QVERIFY(!platform::paths::fileExists("C:\\Windows\\System\\Other.mdb"));
+        QVERIFY(!QFileInfo(platform::paths::resolve("C:\\Windows\\System\\Other.mdb")).isFile());
     }
 
     void settingsRoundTrip()
