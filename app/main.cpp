@@ -3,6 +3,8 @@
 #include "platform/application.h"
 #include "platform/forms.h"
 
+using app::frmSplash;
+
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
