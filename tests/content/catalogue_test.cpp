@@ -49,9 +49,11 @@ private slots:
         QVERIFY2(members * 4 <= all, qPrintable(QStringLiteral("%1 of %2").arg(members).arg(all)));
         if (!kMixers.contains(query)) {
             Statement both(db.handle(), QStringLiteral("SELECT group_concat(DrinkName, ', ') FROM \"%1\" "
-                                                       "WHERE zkey IN (SELECT zkey FROM NonAlcoholic)").arg(query));
+                                                       "WHERE zkey IN (SELECT zkey FROM NonAlcoholic)")
+                                            .arg(query));
             both.step();
-            QVERIFY2(!both.text(0), qPrintable(QStringLiteral("also without alcohol: ") + both.text(0).value_or(QString())));
+            QVERIFY2(!both.text(0),
+                     qPrintable(QStringLiteral("also without alcohol: ") + both.text(0).value_or(QString())));
         }
     }
 
@@ -80,7 +82,9 @@ private slots:
             for (int c = 0; c < columns.size(); ++c) {
                 const QString value = rows.text(c).value_or(QString());
                 if (c != 2 && value.size() > catalogue::kTextLimit)
-                    faults << QStringLiteral("'%1': %2 is longer than %3").arg(name, columns[c]).arg(catalogue::kTextLimit);
+                    faults << QStringLiteral("'%1': %2 is longer than %3")
+                                  .arg(name, columns[c])
+                                  .arg(catalogue::kTextLimit);
                 if (columns[c].startsWith(QLatin1String("Ing")) && !value.isEmpty())
                     ingredients << value.toLower();
             }
