@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build the way a distribution package is made (staged with DESTDIR, prefix /usr),
-# checks every installed path, and starts the staged copy the way its desktop entry does: the
-# installed set-up installs the database from its own supplied folder and registers its own
-# system information tool, then the application runs.
+# checks every installed path, validates the menu entry and the metainfo, and starts the staged
+# copy the way its desktop entry does: the installed set-up installs the database from its own
+# supplied folder and registers its own system information tool, then the application runs.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -15,6 +15,7 @@ expected=$({
   printf 'usr/bin/%s\n' zestrel zestrel-setup zestrel-sysinfo zestrel-help zestrel-launch
   echo usr/share/applications/zestrel.desktop
   echo usr/share/icons/hicolor/scalable/apps/zestrel.svg
+  echo usr/share/metainfo/org.zestrel.Zestrel.metainfo.xml
   (cd "$build/supplied" && find . -type f | sed 's|^\./|usr/share/zestrel/|')
 } | sort)
 installed=$(cd "$stage" && find . ! -type d | sed 's|^\./||' | sort)
@@ -27,6 +28,7 @@ done
 entry="$prefix/share/applications/zestrel.desktop"
 grep -qxF 'Exec="/usr/bin/zestrel-launch"' "$entry" || fail "the entry does not run the launcher: $(grep ^Exec "$entry")"
 desktop-file-validate "$entry" || fail "desktop-file-validate"
+report=$(appstreamcli validate-tree --no-net "$stage" 2>&1) || fail "appstreamcli: $report"
 
 # A supplied file that only the installation has: the set-up must take it from there.
 printf 'installed copy\n' > "$prefix/share/zestrel/Zestrel.mdb"
