@@ -2,19 +2,17 @@
 //   zestrel-help [--command 3|261] [--keyword TEXT] FILE
 // One viewer runs per user: started while another runs, it passes its request on and ends.
 #include "platform/application.h"
+#include "platform/commandline.h"
 #include "platform/helpchannel.h"
 #include "tools/helpviewer/service.h"
 #include "tools/helpviewer/viewer.h"
 
-#include <QCommandLineParser>
 #include <QTimer>
 
 int main(int argc, char** argv)
 {
-    platform::Application app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows a Zestrel help file."));
-    parser.addHelpOption();
     const QCommandLineOption command(QStringLiteral("command"),
                                      QStringLiteral("3 shows the contents, 261 the keyword search."),
                                      QStringLiteral("number"), QStringLiteral("3"));
@@ -24,9 +22,9 @@ int main(int argc, char** argv)
     parser.addOption(command);
     parser.addOption(keyword);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The help file."));
-    parser.process(app);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
+    if (const auto exitCode = platform::commandline::parse(parser, platform::commandline::arguments(argc, argv), 1, 1))
+        return *exitCode;
+    platform::Application app(argc, argv);
 
     const QJsonObject request{{QStringLiteral("command"), parser.value(command).toInt()},
                               {QStringLiteral("file"), parser.positionalArguments().first()},
