@@ -2,7 +2,7 @@
 
 #include "platform/commandline.h"
 
-namespace commandline {
+namespace app::commandline {
 
 Request read(const QStringList& arguments)
 {
@@ -15,4 +15,4 @@ Request read(const QStringList& arguments)
     return {};
 }
 
-} // namespace commandline
+} // namespace app::commandline

@@ -2,7 +2,7 @@
 // What the zestrel command line asks for. With no arguments the application starts as always.
 #include <QStringList>
 
-namespace commandline {
+namespace app::commandline {
 
 struct Request {
     enum class Action {
@@ -16,4 +16,4 @@ struct Request {
 // Reads the arguments (the program's path first), answering --help and --version on the way.
 Request read(const QStringList& arguments);
 
-} // namespace commandline
+} // namespace app::commandline

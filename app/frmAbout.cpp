@@ -1,6 +1,7 @@
 #include "app/frmAbout.h"
 
-#include "app/formcontrols.h"
+#include "platform/handlers.h"
+#include "platform/windowparts.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/geometry.h"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <algorithm>
+
+namespace app {
 
 namespace {
 
@@ -50,9 +53,9 @@ protected:
     }
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
+QLabel* topLeftLabel(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* label = new platform::Label(parent, name, text);
+    auto* label = platform::makeLabel(parent, name, text, parent->font());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -76,28 +79,28 @@ frmAbout::frmAbout(QWidget* owner)
     setModal(true);
     platform::twips::setClientSize(this, 5685, 4020);
 
-    platform::twips::move(app::makePicture(this, QStringLiteral("Picture1"), QStringLiteral(":/art/app/logo.svg"),
+    platform::twips::move(platform::makePicture(this, QStringLiteral("Picture1"), QStringLiteral(":/art/app/logo.svg"),
                                            QSize(212, 89), true),
                           1380, 60);
-    platform::PictureBox* picIcon = app::makePicture(this, QStringLiteral("picIcon"),
+    platform::PictureBox* picIcon = platform::makePicture(this, QStringLiteral("picIcon"),
                                                      QStringLiteral(":/art/app/icon.svg"), QSize(32, 32), true);
     picIcon->setBackColor(QColor(192, 192, 192));
     platform::twips::move(picIcon, 240, 420);
 
-    app::placeLabel(makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Zestrel          www.zestrel.example")),
+    platform::placeLabel(topLeftLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Zestrel          www.zestrel.example")),
                     1050, 1560, 3885, 480);
-    QLabel* lblVersion = makeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 2.1"));
-    app::placeLabel(lblVersion, 1050, 2100, 3885, 225);
+    QLabel* lblVersion = topLeftLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 2.1"));
+    platform::placeLabel(lblVersion, 1050, 2100, 3885, 225);
     new EtchedLine(this);
     // A paragraph, wrapped within its box.
-    platform::twips::place(makeLabel(this, QStringLiteral("lblDisclaimer"), kDisclaimer), 255, 2640, 3870, 1305);
+    platform::twips::place(topLeftLabel(this, QStringLiteral("lblDisclaimer"), kDisclaimer), 255, 2640, 3870, 1305);
 
-    cmdOK = app::makeCommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4260, 2865, 1260, 345);
+    cmdOK = platform::makeCommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4260, 2865, 1260, 345);
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    QPushButton* cmdSysInfo = app::makeCommandButton(this, QStringLiteral("cmdSysInfo"),
+    platform::connectHandler(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    QPushButton* cmdSysInfo = platform::makeCommandButton(this, QStringLiteral("cmdSysInfo"),
                                                      QStringLiteral("&System Info..."), 4260, 3315, 1245, 345);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    platform::connectHandler(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     cmdOK->setFocus();
 
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
@@ -174,3 +177,5 @@ void frmAbout::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+} // namespace app

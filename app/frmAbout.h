@@ -8,6 +8,8 @@
 
 class QPushButton;
 
+namespace app {
+
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -34,3 +36,5 @@ protected:
 private:
     QPushButton* cmdOK;
 };
+
+} // namespace app

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "catalogue/supplied.h"
+#include "catalogue/schema.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
@@ -8,15 +8,19 @@
 #include "platform/geometry.h"
 #include "platform/help.h"
 #include "platform/settings.h"
+#include "platform/windowparts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+
+namespace app {
 
 namespace {
 
@@ -54,12 +58,13 @@ QRect placement(bool stored)
     return QRect(pixels[0], pixels[1], pixels[2], pixels[3]);
 }
 
-// The client area, painted black rather than given a black palette, which the toolbar, the
-// status bar and every other control would inherit.
-class BlackArea : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
-};
+// The help viewer installed beside the program, else the one this build made.
+QString helpViewer()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/zestrel-help");
+    const QString built = QStringLiteral(ZESTREL_HELP_VIEWER);
+    return QFileInfo::exists(beside) || !QFileInfo::exists(built) ? beside : built;
+}
 
 bool onSomeScreen(const QRect& frame)
 {
@@ -76,7 +81,7 @@ frmMain::frmMain()
     setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg")));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    auto* client = new BlackArea;
+    auto* client = new platform::BlackArea;
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     buildRecipeView(client);
@@ -96,6 +101,7 @@ frmMain::frmMain()
 void frmMain::Form_Load()
 {
     platform::help::setHelpFile(catalogue::kHelpPath);
+    platform::help::setViewerProgram(helpViewer());
 
     // The placement of the last run. One that would put the window on no screen at all (a monitor
     // that is gone) is not used: the window opens at the defaults, where the user can see it.
@@ -142,3 +148,5 @@ void frmMain::mnuFileExit_Click()
 {
     platform::forms::unload(this);
 }
+
+} // namespace app

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+class QMenu;
 class QPushButton;
 
 namespace platform {
@@ -15,6 +16,8 @@ class StatusBar;
 class TextBox;
 class ToolBar;
 } // namespace platform
+
+namespace app {
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -89,6 +92,12 @@ private:
     void buildSearch(QWidget* client);
     // A category filter: Data1 re-opened over `recordSource`.
     void confine(const QString& recordSource);
+    // The filter of the category whose Queries item is `menuName`.
+    void confineToCategory(const QString& menuName);
+    // The Queries menu's category items, after "View All Drinks".
+    void addCategoryItems(QMenu* queries);
+    // Runs a category's handler (menuName + "_Click") by its name.
+    void runCategoryHandler(const QString& menuName);
     // Help contents (3) or the keyword search (261) of the application's help file.
     void showHelp(unsigned command);
     void savePlacement();
@@ -103,3 +112,5 @@ private:
     platform::ToolBar* tbToolBar = nullptr;
     platform::StatusBar* sbStatusBar = nullptr;
 };
+
+} // namespace app

@@ -2,16 +2,20 @@
 // their commands, and the side windows they open.
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
+#include "catalogue/categories.h"
 #include "catalogue/printout.h"
-#include "extras/extras.h"
+#include "extras/open.h"
 #include "guides/open.h"
 #include "platform/commonbars.h"
-#include "platform/application.h"
+#include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 
 #include <QMenuBar>
+#include <stdexcept>
+
+namespace app {
 
 namespace {
 
@@ -47,22 +51,7 @@ const MenuRow kMenus[] = {
     {"mnuDrinkingGames", "Drinking Games...", "mnuView", &frmMain::mnuDrinkingGames_Click},
     {"mnuQueries", "&Queries", nullptr, nullptr},
     {"mnuViewAll", "View All Drinks", "mnuQueries", &frmMain::mnuViewAll_Click},
-    {"mnuAperitifs", "Confine Drink List To Aperitifs", "mnuQueries", &frmMain::mnuAperitifs_Click},
-    {"mnuBeer", "Confine Drink List To Beer", "mnuQueries", &frmMain::mnuBeer_Click},
-    {"mnuBourbon", "Confine Drink List To Bourbon", "mnuQueries", &frmMain::mnuBourbon_Click},
-    {"mnuBrandy", "Confine Drink List To Brandy", "mnuQueries", &frmMain::mnuBrandy_Click},
-    {"mnuCordials", "Confine Drink List To Cordials", "mnuQueries", &frmMain::mnuCordials_Click},
-    {"mnuGin", "Confine Drink List To Gin", "mnuQueries", &frmMain::mnuGin_Click},
-    {"mnuHot", "Confine Drink List To Hot Drinks", "mnuQueries", &frmMain::mnuHot_Click},
-    {"mnuNonAlcoholic", "Confine Drink List To Non-Alcoholic", "mnuQueries", &frmMain::mnuNonAlcoholic_Click},
-    {"mnuPunch", "Confine Drink List To Punch", "mnuQueries", &frmMain::mnuPunch_Click},
-    {"mnuRum", "Confine Drink List To Rum", "mnuQueries", &frmMain::mnuRum_Click},
-    {"mnuScotch", "Confine Drink List To Scotch", "mnuQueries", &frmMain::mnuScotch_Click},
-    {"mnuTequila", "Confine Drink List To Tequila", "mnuQueries", &frmMain::mnuTequila_Click},
-    {"mnuTropical", "Confine Drink List To Tropical", "mnuQueries", &frmMain::mnuTropical_Click},
-    {"mnuVodka", "Confine Drink List To Vodka", "mnuQueries", &frmMain::mnuVodka_Click},
-    {"mnuWhiskey", "Confine Drink List To Whiskey", "mnuQueries", &frmMain::mnuWhiskey_Click},
-    {"mnuWine", "Confine Drink List To Wine", "mnuQueries", &frmMain::mnuWine_Click},
+    // The sixteen categories follow here, from catalogue::categories().
     {"mnuHelp", "&Help", nullptr, nullptr},
     {"mnuHelpContents", "&Contents", "mnuHelp", &frmMain::mnuHelpContents_Click},
     {"mnuHelpSearch", "Search for help on...", "mnuHelp", &frmMain::mnuHelpSearch_Click},
@@ -89,22 +78,7 @@ const ToolbarRow kToolbar[] = {
     {"Help", "Help", 7, &frmMain::mnuHelpContents_Click},
     {nullptr, nullptr, 0, nullptr},
     {"ViewAll", "View All Drinks", 24, &frmMain::mnuViewAll_Click},
-    {"Aperitifs", "Aperitifs", 8, &frmMain::mnuAperitifs_Click},
-    {"Beer", "Beer", 9, &frmMain::mnuBeer_Click},
-    {"Bourbon", "Bourbon", 10, &frmMain::mnuBourbon_Click},
-    {"Brandy", "Brandy", 11, &frmMain::mnuBrandy_Click},
-    {"Cordials", "Cordials", 12, &frmMain::mnuCordials_Click},
-    {"Gin", "Gin", 13, &frmMain::mnuGin_Click},
-    {"HotDrinks", "Hot Drinks", 14, &frmMain::mnuHot_Click},
-    {"NonAlcoholic", "Non Alcoholic", 15, &frmMain::mnuNonAlcoholic_Click},
-    {"Punch", "Punch", 16, &frmMain::mnuPunch_Click},
-    {"Rum", "Rum", 17, &frmMain::mnuRum_Click},
-    {"Scotch", "Scotch", 18, &frmMain::mnuScotch_Click},
-    {"Tequila", "Tequila", 19, &frmMain::mnuTequila_Click},
-    {"Tropical", "Tropical", 20, &frmMain::mnuTropical_Click},
-    {"Vodka", "Vodka", 21, &frmMain::mnuVodka_Click},
-    {"Whiskey", "Whiskey", 22, &frmMain::mnuWhiskey_Click},
-    {"Wine", "Wine", 23, &frmMain::mnuWine_Click},
+    // The sixteen categories follow, from catalogue::categories().
 };
 
 constexpr int kImages = 24;   // image 3 is drawn but used by no button
@@ -142,7 +116,7 @@ void frmMain::buildMenus()
             item->setCheckable(row.checked);
             item->setChecked(row.checked);
             const auto command = row.command;
-            connect(item, &QAction::triggered, this, [this, item, command] {
+            platform::connectHandler(item, &QAction::triggered, this, [this, item, command] {
                 // A checkable item has flipped its mark already; the command sets it itself.
                 if (item->isCheckable())
                     item->setChecked(!item->isChecked());
@@ -150,7 +124,26 @@ void frmMain::buildMenus()
             });
         }
         item->setObjectName(name);
+        if (name == u"mnuViewAll")
+            addCategoryItems(parent);
     }
+}
+
+void frmMain::addCategoryItems(QMenu* queries)
+{
+    for (const catalogue::Category& c : catalogue::categories()) {
+        QAction* item = queries->addAction(c.caption);
+        item->setObjectName(c.menuName);
+        const QString menuName = c.menuName;
+        platform::connectHandler(item, &QAction::triggered, this, [this, menuName] { runCategoryHandler(menuName); });
+    }
+}
+
+void frmMain::runCategoryHandler(const QString& menuName)
+{
+    const QByteArray handler = (menuName + QStringLiteral("_Click")).toLatin1();
+    if (!QMetaObject::invokeMethod(this, handler.constData()))
+        throw std::logic_error("the main window has no handler " + handler.toStdString());
 }
 
 void frmMain::buildBars(QWidget* client)
@@ -167,7 +160,9 @@ void frmMain::buildBars(QWidget* client)
         else
             tbToolBar->addSeparator();
     }
-    connect(tbToolBar, &platform::ToolBar::ButtonClick, this, &frmMain::tbToolBar_ButtonClick);
+    for (const catalogue::Category& c : catalogue::categories())
+        tbToolBar->addButton(c.query, c.toolTip, c.image);
+    platform::connectHandler(tbToolBar, &platform::ToolBar::ButtonClick, this, &frmMain::tbToolBar_ButtonClick);
 
     using Style = platform::StatusBar::Style;
     sbStatusBar = new platform::StatusBar(client, QStringLiteral("sbStatusBar"));
@@ -184,6 +179,12 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
     for (const ToolbarRow& row : kToolbar) {
         if (row.key && key == QLatin1String(row.key)) {
             (this->*row.command)();
+            return;
+        }
+    }
+    for (const catalogue::Category& c : catalogue::categories()) {
+        if (key == c.query) {
+            runCategoryHandler(c.menuName);
             return;
         }
     }
@@ -242,3 +243,5 @@ void frmMain::mnuHelpAbout_Click()
     frmAbout box(this);
     box.exec();
 }
+
+} // namespace app

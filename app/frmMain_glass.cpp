@@ -4,6 +4,8 @@
 #include "platform/controls.h"
 #include "platform/geometry.h"
 
+namespace app {
+
 void frmMain::buildGlassPictures(QWidget* client)
 {
     for (const catalogue::GlassPicture& g : catalogue::glassPictures()) {
@@ -30,3 +32,5 @@ void frmMain::txtGlassname_Change()
             glassPictures[j]->setVisible(j == i);
     }
 }
+
+} // namespace app

@@ -1,15 +1,18 @@
 // The recipe view of the main window: the bound text boxes, their labels, the moving and
 // editing buttons, the strip of Data1, and their handlers.
-#include "app/formcontrols.h"
+#include "platform/handlers.h"
+#include "platform/windowparts.h"
 #include "app/frmMain.h"
 #include "catalogue/recordcommands.h"
-#include "catalogue/supplied.h"
+#include "catalogue/schema.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
 #include "platform/geometry.h"
 
 #include <QPushButton>
+
+namespace app {
 
 using platform::TextBox;
 using platform::twips::place;
@@ -81,7 +84,7 @@ void frmMain::buildRecipeView(QWidget* client)
                                           QString::fromUtf8(row.text));
         label->setFont(platform::font(QStringLiteral("MS Sans Serif"), 9.75, row.bold, false, row.underline));
         label->setColors(row.color, QColor(0, 0, 0));
-        app::placeLabel(label, row.left, row.top, row.width, row.height);
+        platform::placeLabel(label, row.left, row.top, row.width, row.height);
     }
 
     // Created in index order, which is also the order of the Tab key.
@@ -110,14 +113,14 @@ void frmMain::buildRecipeView(QWidget* client)
     Data1->bind(txtGlassname, QStringLiteral("Glass"));
 
     for (const ButtonRow& row : kButtons)
-        connect(app::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
-                                       row.left, row.top, row.width, row.height),
-                &QPushButton::clicked, this, row.handler);
+        platform::connectHandler(platform::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
+                                                             row.left, row.top, row.width, row.height),
+                                 &QPushButton::clicked, this, row.handler);
 }
 
 void frmMain::cmdBegofFile_Click()
 {
-    Data1->rs().MoveFirst();
+    Data1->Recordset().MoveFirst();
 }
 
 void frmMain::cmdPrevious_Click()
@@ -132,12 +135,12 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdEndofList_Click()
 {
-    Data1->rs().MoveLast();
+    Data1->Recordset().MoveLast();
 }
 
 void frmMain::cmdAdd_Click()
 {
-    Data1->rs().AddNew();
+    Data1->Recordset().AddNew();
 }
 
 void frmMain::cmdDelete_Click()
@@ -170,3 +173,5 @@ void frmMain::Data1_Error(int number, int& response)
 {
     catalogue::records::reportError(number, response);
 }
+
+} // namespace app

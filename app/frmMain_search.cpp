@@ -1,7 +1,9 @@
 // Confining the recipe list to a category, and finding recipes by part of their name.
-#include "app/formcontrols.h"
+#include "platform/windowparts.h"
 #include "app/frmMain.h"
+#include "catalogue/categories.h"
 #include "catalogue/namesearch.h"
+#include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/datacontrol.h"
 #include "platform/geometry.h"
@@ -9,19 +11,22 @@
 
 #include <QPushButton>
 
+namespace app {
+
 void frmMain::buildSearch(QWidget* client)
 {
-    connect(app::makeCommandButton(client, QStringLiteral("cmdSearch"), QStringLiteral("Search..."), 4620, 5520, 972, 312),
-            &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
+    platform::connectHandler(
+        platform::makeCommandButton(client, QStringLiteral("cmdSearch"), QStringLiteral("Search..."), 4620, 5520, 972, 312),
+        &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
     txtSearchString = new platform::TextBox(client, QStringLiteral("txtSearchString"));
     QFont bold = txtSearchString->font();
     bold.setBold(true);
     txtSearchString->setFont(bold);
     platform::twips::place(txtSearchString, 5700, 5520, 2595, 315);
-    cmdFindNext = app::makeCommandButton(client, QStringLiteral("cmdFindNext"), QStringLiteral("Find Next..."),
+    cmdFindNext = platform::makeCommandButton(client, QStringLiteral("cmdFindNext"), QStringLiteral("Find Next..."),
                                          8400, 5520, 972, 312);
     cmdFindNext->setEnabled(false);
-    connect(cmdFindNext, &QPushButton::clicked, this, &frmMain::cmdFindNext_Click);
+    platform::connectHandler(cmdFindNext, &QPushButton::clicked, this, &frmMain::cmdFindNext_Click);
 }
 
 void frmMain::confine(const QString& recordSource)
@@ -31,22 +36,32 @@ void frmMain::confine(const QString& recordSource)
 }
 
 void frmMain::mnuViewAll_Click() { confine(QStringLiteral("drinklst")); }
-void frmMain::mnuAperitifs_Click() { confine(QStringLiteral("Aperitifs")); }
-void frmMain::mnuBeer_Click() { confine(QStringLiteral("Beer")); }
-void frmMain::mnuBourbon_Click() { confine(QStringLiteral("Bourbon")); }
-void frmMain::mnuBrandy_Click() { confine(QStringLiteral("Brandy")); }
-void frmMain::mnuCordials_Click() { confine(QStringLiteral("Cordials")); }
-void frmMain::mnuGin_Click() { confine(QStringLiteral("Gin")); }
-void frmMain::mnuHot_Click() { confine(QStringLiteral("HotDrinks")); }
-void frmMain::mnuNonAlcoholic_Click() { confine(QStringLiteral("NonAlcoholic")); }
-void frmMain::mnuPunch_Click() { confine(QStringLiteral("Punch")); }
-void frmMain::mnuRum_Click() { confine(QStringLiteral("Rum")); }
-void frmMain::mnuScotch_Click() { confine(QStringLiteral("Scotch")); }
-void frmMain::mnuTequila_Click() { confine(QStringLiteral("Tequila")); }
-void frmMain::mnuTropical_Click() { confine(QStringLiteral("Tropical")); }
-void frmMain::mnuVodka_Click() { confine(QStringLiteral("Vodka")); }
-void frmMain::mnuWhiskey_Click() { confine(QStringLiteral("Whiskey")); }
-void frmMain::mnuWine_Click() { confine(QStringLiteral("Wine")); }
+
+void frmMain::confineToCategory(const QString& menuName)
+{
+    confine(catalogue::categoryOfMenu(menuName)->query);
+}
+
+// Each category's handler: the list confined to the category's stored query.
+#define ZESTREL_CATEGORY_HANDLER(menu)                                                                                 \
+    void frmMain::menu##_Click() { confineToCategory(QStringLiteral(#menu)); }
+ZESTREL_CATEGORY_HANDLER(mnuAperitifs)
+ZESTREL_CATEGORY_HANDLER(mnuBeer)
+ZESTREL_CATEGORY_HANDLER(mnuBourbon)
+ZESTREL_CATEGORY_HANDLER(mnuBrandy)
+ZESTREL_CATEGORY_HANDLER(mnuCordials)
+ZESTREL_CATEGORY_HANDLER(mnuGin)
+ZESTREL_CATEGORY_HANDLER(mnuHot)
+ZESTREL_CATEGORY_HANDLER(mnuNonAlcoholic)
+ZESTREL_CATEGORY_HANDLER(mnuPunch)
+ZESTREL_CATEGORY_HANDLER(mnuRum)
+ZESTREL_CATEGORY_HANDLER(mnuScotch)
+ZESTREL_CATEGORY_HANDLER(mnuTequila)
+ZESTREL_CATEGORY_HANDLER(mnuTropical)
+ZESTREL_CATEGORY_HANDLER(mnuVodka)
+ZESTREL_CATEGORY_HANDLER(mnuWhiskey)
+ZESTREL_CATEGORY_HANDLER(mnuWine)
+#undef ZESTREL_CATEGORY_HANDLER
 
 void frmMain::cmdSearch_Click()
 {
@@ -58,7 +73,7 @@ void frmMain::cmdSearch_Click()
         return;
     }
     cmdFindNext->setEnabled(true);
-    platform::db::Recordset& rs = Data1->rs();
+    platform::db::RowSet& rs = Data1->Recordset();
     rs.FindFirst(catalogue::nameSearchCriteria(text));
     if (rs.NoMatch()) {
         cmdFindNext->setEnabled(false);
@@ -69,7 +84,7 @@ void frmMain::cmdSearch_Click()
 void frmMain::cmdFindNext_Click()
 {
     // The text in the box now, which need not be the text of the last search.
-    platform::db::Recordset& rs = Data1->rs();
+    platform::db::RowSet& rs = Data1->Recordset();
     if (!rs.NoMatch())
         rs.FindNext(catalogue::nameSearchCriteria(txtSearchString->text()));
     if (rs.NoMatch()) {
@@ -77,3 +92,5 @@ void frmMain::cmdFindNext_Click()
         platform::msgbox::show(QStringLiteral("There are no more drinks that match your search"));
     }
 }
+
+} // namespace app

@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
-#include "app/formcontrols.h"
+#include "platform/handlers.h"
+#include "platform/windowparts.h"
 #include "app/frmMain.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
@@ -12,19 +13,14 @@
 #include <QScreen>
 #include <QTimer>
 
+namespace app {
+
 namespace {
 
 using platform::twips::place;
 
 const QString kLogo = QStringLiteral(":/art/app/logo.svg");
 const QString kIcon = QStringLiteral(":/art/app/icon.svg");
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font)
-{
-    auto* label = new platform::Label(parent, name, text);
-    label->setFont(font);
-    return label;
-}
 
 // A label that takes the size of its one line of text, with its top left corner at (left, top).
 void sizeToText(platform::Label* label, int left, int top)
@@ -46,50 +42,50 @@ frmSplash::frmSplash()
     QGroupBox* fraMainFrame = platform::makeFrame(this, QStringLiteral("fraMainFrame"), QString());
     place(fraMainFrame, 60, 0, 7380, 4590);
 
-    auto* lblThanks = makeLabel(fraMainFrame, QStringLiteral("lblThanks"), QStringLiteral("Thank You For Using Zestrel."),
+    auto* lblThanks = platform::makeLabel(fraMainFrame, QStringLiteral("lblThanks"), QStringLiteral("Thank You For Using Zestrel."),
                                 platform::font(QStringLiteral("Arial"), 9.75, true));
     lblThanks->setColors(QColor(255, 0, 0));
-    app::placeLabel(lblThanks, 270, 120, 6855, 795);
+    platform::placeLabel(lblThanks, 270, 120, 6855, 795);
 
-    auto* Picture1 = app::makePicture(fraMainFrame, QStringLiteral("Picture1"), kLogo, QSize(212, 89), true);
+    auto* Picture1 = platform::makePicture(fraMainFrame, QStringLiteral("Picture1"), kLogo, QSize(212, 89), true);
     platform::twips::move(Picture1, 2340, 1140);
-    auto* picLogo = app::makePicture(fraMainFrame, QStringLiteral("picLogo"), kIcon, QSize(32, 32), true);
+    auto* picLogo = platform::makePicture(fraMainFrame, QStringLiteral("picLogo"), kIcon, QSize(32, 32), true);
     platform::twips::move(picLogo, 1320, 1500);
 
-    sizeToText(makeLabel(fraMainFrame, QStringLiteral("lblProductName"), QStringLiteral("Zestrel"),
+    sizeToText(platform::makeLabel(fraMainFrame, QStringLiteral("lblProductName"), QStringLiteral("Zestrel"),
                          platform::font(QStringLiteral("Arial"), 24, true)),
                2400, 2580);
-    auto* lblPlatform = makeLabel(fraMainFrame, QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
+    auto* lblPlatform = platform::makeLabel(fraMainFrame, QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
                                   platform::font(QStringLiteral("Arial"), 15.75, true));
     lblPlatform->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sizeToText(lblPlatform, 5040, 3300);
-    auto* lblVersion = makeLabel(fraMainFrame, QStringLiteral("lblVersion"), QStringLiteral("Version 2.1"),
+    auto* lblVersion = platform::makeLabel(fraMainFrame, QStringLiteral("lblVersion"), QStringLiteral("Version 2.1"),
                                  platform::font(QStringLiteral("Arial"), 12, true));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sizeToText(lblVersion, 5520, 3660);
     const QFont small = platform::font(QStringLiteral("Arial"), 8.25);
-    app::placeLabel(makeLabel(fraMainFrame, QStringLiteral("lblCopyright"), QStringLiteral("Copyright"), small),
+    platform::placeLabel(platform::makeLabel(fraMainFrame, QStringLiteral("lblCopyright"), QStringLiteral("Copyright"), small),
                     5040, 4020, 915, 255);
-    app::placeLabel(makeLabel(fraMainFrame, QStringLiteral("lblCompany"), QStringLiteral("Zestrel Team 2026"), small),
+    platform::placeLabel(platform::makeLabel(fraMainFrame, QStringLiteral("lblCompany"), QStringLiteral("Zestrel Team 2026"), small),
                     5040, 4260, 1155, 255);
 
     QGroupBox* Frame1 = platform::makeFrame(fraMainFrame, QStringLiteral("Frame1"),
                                             QStringLiteral(" Where Would You Like To Go? "));
     place(Frame1, 660, 3360, 4275, 1035);
-    auto* Picture3 = app::makePicture(Frame1, QStringLiteral("Picture3"), kIcon, QSize(32, 32), false);
+    auto* Picture3 = platform::makePicture(Frame1, QStringLiteral("Picture3"), kIcon, QSize(32, 32), false);
     platform::twips::move(Picture3, 2340, 300);
 
     // Placed in the main frame over Frame1's area, right of Picture3.
-    QPushButton* cmdStart = app::makeCommandButton(fraMainFrame, QStringLiteral("cmdStart"), QStringLiteral("Start"),
+    QPushButton* cmdStart = platform::makeCommandButton(fraMainFrame, QStringLiteral("cmdStart"), QStringLiteral("Start"),
                                                    3540, 3780, 1275, 315);
-    connect(cmdStart, &QPushButton::clicked, this, &frmSplash::cmdStart_Click);
+    platform::connectHandler(cmdStart, &QPushButton::clicked, this, &frmSplash::cmdStart_Click);
     cmdStart->setFocus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(30000);
     Timer1->setTimerType(Qt::PreciseTimer);   // the nag comes at 30, 60, 90 ... seconds
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    platform::connectHandler(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1->start();
 
     if (QScreen* s = screen())
@@ -107,3 +103,5 @@ void frmSplash::cmdStart_Click()
     // Loads the main window (its construction is its load) and shows it modeless, with no owner.
     platform::forms::open(QStringLiteral("frmMain"), [] { return new frmMain; });
 }
+
+} // namespace app

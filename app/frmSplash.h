@@ -4,6 +4,8 @@
 
 class QTimer;
 
+namespace app {
+
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -16,3 +18,5 @@ public slots:
 private:
     QTimer* Timer1;
 };
+
+} // namespace app

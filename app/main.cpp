@@ -6,10 +6,12 @@
 #include "platform/commandline.h"
 #include "platform/forms.h"
 
+using app::frmSplash;
+
 int main(int argc, char** argv)
 {
-    const commandline::Request request = commandline::read(platform::commandline::arguments(argc, argv));
-    if (request.action == commandline::Request::Action::Exit)
+    const app::commandline::Request request = app::commandline::read(platform::commandline::arguments(argc, argv));
+    if (request.action == app::commandline::Request::Action::Exit)
         return request.exitCode;
     platform::Application app(argc, argv);
     platform::forms::open(QStringLiteral("frmSplash"), [] { return new frmSplash; });

@@ -1,8 +1,8 @@
 // The row-set engine against the least work the SQLCipher C API needs for the same result,
 // on generated catalogues of 10 000, 100 000 and 1 000 000 recipes.
 //   engine_bench [WORK_DIR] [SIZES...]      (default /tmp/zestrel-bench, 10000 100000 1000000)
-#include "catalogue/supplied.h"
-#include "platform/database/recordset.h"
+#include "catalogue/compiler/builder.h"
+#include "platform/database/rowset.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -143,8 +143,8 @@ int main(int argc, char** argv)
         auto conn = std::make_shared<Connection>(path, catalogue::kConnect);
         Floor floor(conn->handle());
         const int openRuns = n >= 1000000 ? 5 : 15;
-        std::unique_ptr<Recordset> rs;
-        const double openE = timeIt(openRuns, [&] { rs = std::make_unique<Recordset>(conn, QStringLiteral("drinklst")); });
+        std::unique_ptr<RowSet> rs;
+        const double openE = timeIt(openRuns, [&] { rs = std::make_unique<RowSet>(conn, QStringLiteral("drinklst")); });
         const double openF = timeIt(openRuns, [&] { floor.open(); });
         row(n, "open (first row current)", openE, openF);
 
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
         const double findF = timeIt(findRuns, [&] { found = floor.findFrom(floor.keyList.front()); });
         row(n, "FindFirst '*sour*'", findE, findF);
         rs->FindFirst(kFind);
-        const Bookmark firstHit = rs->bookmark();
+        const BookmarkId firstHit = rs->Bookmark();
         const double nextFindE = timeIt(findRuns * 4, [&] {
             rs->FindNext(kFind);
             rs->setBookmark(firstHit);
@@ -206,7 +206,7 @@ int main(int argc, char** argv)
         rs.reset();
         floor.keyList.clear();
         floor.keyList.shrink_to_fit();
-        auto held = std::make_unique<Recordset>(conn, QStringLiteral("drinklst"));
+        auto held = std::make_unique<RowSet>(conn, QStringLiteral("drinklst"));
         std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, residentKiB());
         // Put the file back as generated for the next run.
         conn.reset();

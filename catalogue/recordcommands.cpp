@@ -8,7 +8,7 @@ namespace catalogue::records {
 
 void previous(platform::DataControl& data)
 {
-    platform::db::Recordset& rs = data.rs();
+    platform::db::RowSet& rs = data.Recordset();
     if (rs.isBOF())
         platform::msgbox::show(QStringLiteral("You are already at the beginning of the list of drinks!"));
     else
@@ -17,7 +17,7 @@ void previous(platform::DataControl& data)
 
 void next(platform::DataControl& data)
 {
-    platform::db::Recordset& rs = data.rs();
+    platform::db::RowSet& rs = data.Recordset();
     if (rs.isEOF())
         platform::msgbox::show(QStringLiteral("You are at the end of the list of drinks!"));
     else
@@ -26,7 +26,7 @@ void next(platform::DataControl& data)
 
 void deleteCurrent(platform::DataControl& data, bool stepBack)
 {
-    platform::db::Recordset& rs = data.rs();
+    platform::db::RowSet& rs = data.Recordset();
     rs.Delete();
     if (rs.isBOF() && rs.isEOF()) {
         // That was the only row: there is no row to move to, so the list is read again and
@@ -44,14 +44,14 @@ void deleteCurrent(platform::DataControl& data, bool stepBack)
 void update(platform::DataControl& data)
 {
     data.UpdateRecord();
-    platform::db::Recordset& rs = data.rs();
+    platform::db::RowSet& rs = data.Recordset();
     rs.setBookmark(rs.LastModified());
 }
 
 void showPosition(platform::DataControl& data, const QString& prefix)
 {
     try {
-        data.setCaption(prefix + QString::number(data.rs().AbsolutePosition() + 1));
+        data.setCaption(prefix + QString::number(data.Recordset().AbsolutePosition() + 1));
     } catch (const platform::db::Error&) {
         // No row set or no position: the caption keeps its text.
     }

@@ -1,8 +1,8 @@
 #include "extras/collectionwindow.h"
 
 #include "catalogue/recordcommands.h"
-#include "catalogue/supplied.h"
-#include "extras/extras.h"
+#include "catalogue/schema.h"
+#include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/database/errors.h"
@@ -142,11 +142,10 @@ void CollectionWindow::addButtons()
 {
     int left = definition_.buttonLeft;
     for (const Button& b : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
-        button->setObjectName(QString::fromLatin1(b.name));
         const QSize size = b.width ? QSize(b.width, b.height) : definition_.closeButton;
-        place(button, {left, definition_.buttonTop, size.width(), size.height()});
-        connect(button, &QPushButton::clicked, this, b.click);
+        QPushButton* button = platform::makeCommandButton(this, QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
+                                                          left, definition_.buttonTop, size.width(), size.height());
+        platform::connectHandler(button, &QPushButton::clicked, this, b.click);
         left += kButtonSpacing;
     }
 }
@@ -166,7 +165,7 @@ template<class F> void CollectionWindow::command(F&& f)
 
 void CollectionWindow::cmdBegofFile_Click()
 {
-    command([this] { datPrimaryRS_->rs().MoveFirst(); });
+    command([this] { datPrimaryRS_->Recordset().MoveFirst(); });
 }
 
 void CollectionWindow::cmdPrevious_Click()
@@ -181,12 +180,12 @@ void CollectionWindow::cmdNext_Click()
 
 void CollectionWindow::cmdEndofList_Click()
 {
-    command([this] { datPrimaryRS_->rs().MoveLast(); });
+    command([this] { datPrimaryRS_->Recordset().MoveLast(); });
 }
 
 void CollectionWindow::cmdAdd_Click()
 {
-    command([this] { datPrimaryRS_->rs().AddNew(); });
+    command([this] { datPrimaryRS_->Recordset().AddNew(); });
 }
 
 void CollectionWindow::cmdDelete_Click()
@@ -260,14 +259,6 @@ void CollectionWindow::closeEvent(QCloseEvent* event)
     datPrimaryRS_->closeOnUnload();
     Form_Unload();
     SideWindow::closeEvent(event);
-}
-
-QWidget* openCollection(const QString& formName)
-{
-    const CollectionDefinition* definition = findCollection(formName);
-    if (!definition)
-        return nullptr;
-    return platform::forms::open(formName, [definition] { return new CollectionWindow(*definition); });
 }
 
 } // namespace extras

@@ -1,7 +1,7 @@
 #pragma once
 // The collection browser window: one row at a time of a side table, the nine command buttons,
 // the data control datPrimaryRS and the bound txtFields, shaped by a collection definition.
-#include "extras/collection.h"
+#include "extras/collections.h"
 #include "extras/sidewindow.h"
 
 namespace platform {

@@ -1,6 +1,7 @@
 #include "extras/games.h"
 
-#include "extras/extras.h"
+#include "extras/open.h"
+#include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 
@@ -45,17 +46,16 @@ frmGames::frmGames() : SideWindow(QStringLiteral("frmGames"), QStringLiteral("Dr
         auto* picture = new platform::PictureBox(this, QString::fromLatin1(c.picture));
         place(picture, c.box);
         picture->setPicture(QString::fromLatin1(c.image), c.pixels);
-        connect(picture, &platform::PictureBox::Click, this, c.click);
+        platform::connectHandler(picture, &platform::PictureBox::Click, this, c.click);
 
         auto* label = new platform::Label(this, QString::fromLatin1(c.label), QString::fromLatin1(c.text));
         label->setFont(labelFont);
         label->setColors(QColor(0, 0, 255));
         place(label, c.labelBox);
     }
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    place(close, {3960, 6000, 1092, 312});
-    connect(close, &QPushButton::clicked, this, &frmGames::cmdClose_Click);
+    QPushButton* close = platform::makeCommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 3960, 6000,
+                                                     1092, 312);
+    platform::connectHandler(close, &QPushButton::clicked, this, &frmGames::cmdClose_Click);
 }
 
 void frmGames::picCards_Click() { openCollection(QStringLiteral("frmCards")); }
@@ -66,10 +66,5 @@ void frmGames::picVocal_Click() { openCollection(QStringLiteral("frmSpeech")); }
 void frmGames::picMedia_Click() { openCollection(QStringLiteral("frmMedia")); }
 
 void frmGames::cmdClose_Click() { platform::forms::unload(this); }
-
-QWidget* openGames()
-{
-    return platform::forms::open(QStringLiteral("frmGames"), [] { return new frmGames; });
-}
 
 } // namespace extras

@@ -3,7 +3,6 @@
 #include "platform/controls.h"
 #include "platform/geometry.h"
 
-#include <QPainter>
 
 namespace extras {
 
@@ -21,15 +20,8 @@ SideWindow::SideWindow(const QString& formName, const QString& caption, int widt
 {
     setObjectName(formName);
     setWindowTitle(caption);
-    // A tool window stays out of the task bar; the hints leave only the title and the close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    platform::makeToolWindow(this);
     platform::twips::setClientSize(this, width, height);
-}
-
-void SideWindow::paintEvent(QPaintEvent*)
-{
-    // Painted rather than set in the palette, which every child control would inherit.
-    QPainter(this).fillRect(rect(), Qt::black);
 }
 
 } // namespace extras

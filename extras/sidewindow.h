@@ -3,7 +3,7 @@
 // a black client area; and the twips box its controls are placed by.
 #include <QFont>
 #include <QString>
-#include <QWidget>
+#include "platform/windowparts.h"
 
 namespace extras {
 
@@ -23,14 +23,11 @@ struct FontSpec {
     QFont font() const;
 };
 
-class SideWindow : public QWidget {
+class SideWindow : public platform::BlackArea {
     Q_OBJECT
 public:
     // The client area is fixed at width by height twips.
     SideWindow(const QString& formName, const QString& caption, int width, int height);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace extras

@@ -1,8 +1,10 @@
 #include "guides/guidewindow.h"
 
+#include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/geometry.h"
+#include "platform/windowparts.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -30,11 +32,7 @@ QWidget* build(const Control& c, QWidget* parent)
 {
     switch (c.kind) {
     case Control::Kind::Button: {
-        auto* b = new QPushButton(c.caption, parent);
-        b->setObjectName(c.name);
-        b->setAutoDefault(true);   // Enter presses the focused button, as Space does
-        place(b, c.left, c.top, c.width, c.height);
-        return b;
+        return platform::makeCommandButton(parent, c.name, c.caption, c.left, c.top, c.width, c.height);
     }
     case Control::Kind::Label: {
         auto* l = new platform::Label(parent, c.name, c.caption);
@@ -67,10 +65,9 @@ QWidget* build(const Control& c, QWidget* parent)
 } // namespace
 
 GuideWindow::GuideWindow(const Definition& definition)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint)
-    , m_definition(definition)
+    : definition_(definition)
 {
+    platform::makeToolWindow(this);
     setObjectName(definition.formName);
     setWindowTitle(definition.title);
     if (definition.screenPlace)
@@ -92,9 +89,9 @@ GuideWindow::GuideWindow(const Definition& definition)
                 throw std::logic_error("guide window has no handler " + handler.toStdString());
         };
         if (auto* b = qobject_cast<QPushButton*>(selector))
-            connect(b, &QPushButton::clicked, this, run);
+            platform::connectHandler(b, &QPushButton::clicked, this, run);
         else
-            connect(static_cast<platform::Label*>(selector), &platform::Label::Click, this, run);
+            platform::connectHandler(static_cast<platform::Label*>(selector), &platform::Label::Click, this, run);
         tabOrder << selector;
         for (const Control& c : entry.group) {
             QWidget* w = build(c, this);
@@ -103,7 +100,7 @@ GuideWindow::GuideWindow(const Definition& definition)
         }
     }
     auto* close = static_cast<QPushButton*>(build(definition.close, this));
-    connect(close, &QPushButton::clicked, this, &GuideWindow::cmdClose_Click);
+    platform::connectHandler(close, &QPushButton::clicked, this, &GuideWindow::cmdClose_Click);
     tabOrder << close << descriptions;
 
     tabOrder.removeIf([](QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
@@ -116,12 +113,12 @@ GuideWindow::GuideWindow(const Definition& definition)
 
 const Definition& GuideWindow::definition() const
 {
-    return m_definition;
+    return definition_;
 }
 
 void GuideWindow::select(const QString& selectorName)
 {
-    for (const Entry& entry : m_definition.entries) {
+    for (const Entry& entry : definition_.entries) {
         const bool chosen = entry.selector.name == selectorName;
         for (const Control& c : entry.group)
             findChild<QWidget*>(c.name, Qt::FindDirectChildrenOnly)->setVisible(chosen);

@@ -25,7 +25,7 @@ protected:
     explicit GuideWindow(const Definition& definition);
 
 private:
-    const Definition& m_definition;
+    const Definition& definition_;
 };
 
 } // namespace guides

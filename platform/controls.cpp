@@ -34,20 +34,20 @@ QFont windowFont()
 
 TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int maxLength)
     : QWidget(parent)
-    , m_maxLength(kind == Kind::SingleLine ? maxLength : 0)
+    , maxLength_(kind == Kind::SingleLine ? maxLength : 0)
 {
     setObjectName(name);
     if (kind == Kind::SingleLine) {
-        m_line = new QLineEdit(this);
-        m_line->setMaxLength(m_maxLength > 0 ? m_maxLength : INT_MAX);
-        connect(m_line, &QLineEdit::textChanged, this, &TextBox::editorChanged);
+        line_ = new QLineEdit(this);
+        line_->setMaxLength(maxLength_ > 0 ? maxLength_ : INT_MAX);
+        connect(line_, &QLineEdit::textChanged, this, &TextBox::editorChanged);
     } else {
-        m_multi = new QPlainTextEdit(this);
-        m_multi->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_multi->setTabChangesFocus(true);
-        connect(m_multi, &QPlainTextEdit::textChanged, this, &TextBox::editorChanged);
+        multi_ = new QPlainTextEdit(this);
+        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi_->setTabChangesFocus(true);
+        connect(multi_, &QPlainTextEdit::textChanged, this, &TextBox::editorChanged);
     }
     setFocusProxy(editor());
     setFocusPolicy(editor()->focusPolicy());
@@ -55,7 +55,7 @@ TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int maxLength)
 
 QString TextBox::text() const
 {
-    return m_line ? m_line->text() : m_multi->toPlainText();
+    return line_ ? line_->text() : multi_->toPlainText();
 }
 
 void TextBox::setText(const QString& text)
@@ -70,35 +70,35 @@ void TextBox::setTextFromData(const QString& text)
 
 bool TextBox::edited() const
 {
-    return m_edited;
+    return edited_;
 }
 
 void TextBox::setEdited(bool edited)
 {
-    m_edited = edited;
+    edited_ = edited;
 }
 
 TextBox::Kind TextBox::kind() const
 {
-    return m_line ? Kind::SingleLine : Kind::MultiLine;
+    return line_ ? Kind::SingleLine : Kind::MultiLine;
 }
 
 int TextBox::maxLength() const
 {
-    return m_maxLength;
+    return maxLength_;
 }
 
 QWidget* TextBox::editor() const
 {
-    return m_line ? static_cast<QWidget*>(m_line) : m_multi;
+    return line_ ? static_cast<QWidget*>(line_) : multi_;
 }
 
 void TextBox::setReadOnly(bool readOnly)
 {
-    if (m_line)
-        m_line->setReadOnly(readOnly);
+    if (line_)
+        line_->setReadOnly(readOnly);
     else
-        m_multi->setReadOnly(readOnly);
+        multi_->setReadOnly(readOnly);
 }
 
 void TextBox::resizeEvent(QResizeEvent*)
@@ -108,33 +108,33 @@ void TextBox::resizeEvent(QResizeEvent*)
 
 void TextBox::write(const QString& text, bool fromData)
 {
-    m_edited = !fromData;
-    const bool outer = m_fromData;
-    m_fromData = fromData;
-    if (m_line) {
+    edited_ = !fromData;
+    const bool outer = fromData_;
+    fromData_ = fromData;
+    if (line_) {
         // A QLineEdit cuts any text to its maximum length; the program's text is kept whole, so
         // typing stops at the limit or at the length of a longer text set here.
-        const int needed = std::max(m_maxLength > 0 ? m_maxLength : INT_MAX, int(text.size()));
-        if (needed > m_line->maxLength())
-            m_line->setMaxLength(needed);
-        m_line->setText(text);
-        if (needed < m_line->maxLength())
-            m_line->setMaxLength(needed);
-        m_line->setCursorPosition(0);   // show the beginning, as a multi-line box does
-    } else if (text != m_multi->toPlainText()) {
-        m_multi->setPlainText(text);
+        const int needed = std::max(maxLength_ > 0 ? maxLength_ : INT_MAX, int(text.size()));
+        if (needed > line_->maxLength())
+            line_->setMaxLength(needed);
+        line_->setText(text);
+        if (needed < line_->maxLength())
+            line_->setMaxLength(needed);
+        line_->setCursorPosition(0);   // show the beginning, as a multi-line box does
+    } else if (text != multi_->toPlainText()) {
+        multi_->setPlainText(text);
     }
-    m_fromData = outer;
+    fromData_ = outer;
 }
 
 void TextBox::editorChanged()
 {
     const QString now = text();
-    if (now == m_text)
+    if (now == text_)
         return;
-    m_text = now;
-    if (!m_fromData)
-        m_edited = true;
+    text_ = now;
+    if (!fromData_)
+        edited_ = true;
     emit Change();
 }
 
@@ -148,55 +148,50 @@ PictureBox::PictureBox(QWidget* parent, const QString& name)
 
 void PictureBox::setPicture(const QString& svgPath, QSize pixelSize)
 {
-    m_path = svgPath;
-    m_pictureSize = pixelSize;
-    m_rendered = QPixmap();
+    path_ = svgPath;
+    pictureSize_ = pixelSize;
+    rendered_ = QPixmap();
     fitToPicture();
     update();
 }
 
 void PictureBox::setSunkenBorder(bool on)
 {
-    m_sunken = on;
+    sunken_ = on;
     fitToPicture();
     update();
 }
 
 void PictureBox::setBackColor(const QColor& color)
 {
-    m_back = color;
+    back_ = color;
     update();
 }
 
 QString PictureBox::picturePath() const
 {
-    return m_path;
-}
-
-QSize PictureBox::pictureSize() const
-{
-    return m_pictureSize;
+    return path_;
 }
 
 bool PictureBox::sunkenBorder() const
 {
-    return m_sunken;
+    return sunken_;
 }
 
 QColor PictureBox::backColor() const
 {
-    return m_back;
+    return back_;
 }
 
 int PictureBox::borderWidth() const
 {
-    return m_sunken ? 2 : 0;
+    return sunken_ ? 2 : 0;
 }
 
 void PictureBox::fitToPicture()
 {
-    if (!m_path.isEmpty())
-        resize(m_pictureSize + 2 * QSize(borderWidth(), borderWidth()));
+    if (!path_.isEmpty())
+        resize(pictureSize_ + 2 * QSize(borderWidth(), borderWidth()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -210,23 +205,23 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int border = borderWidth();
-    if (m_back.isValid())
-        painter.fillRect(rect().adjusted(border, border, -border, -border), m_back);
-    if (!m_path.isEmpty()) {
+    if (back_.isValid())
+        painter.fillRect(rect().adjusted(border, border, -border, -border), back_);
+    if (!path_.isEmpty()) {
         // The target's ratio, not the widget's: render() into a 2x pixmap gets a 2x picture too.
         const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-        if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
-            QImage image(m_pictureSize * ratio, QImage::Format_ARGB32_Premultiplied);
+        if (rendered_.isNull() || rendered_.devicePixelRatio() != ratio) {
+            QImage image(pictureSize_ * ratio, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter imagePainter(&image);
-            QSvgRenderer(m_path).render(&imagePainter);
+            QSvgRenderer(path_).render(&imagePainter);
             imagePainter.end();
-            m_rendered = QPixmap::fromImage(image);
-            m_rendered.setDevicePixelRatio(ratio);
+            rendered_ = QPixmap::fromImage(image);
+            rendered_.setDevicePixelRatio(ratio);
         }
-        painter.drawPixmap(border, border, m_rendered);
+        painter.drawPixmap(border, border, rendered_);
     }
-    if (m_sunken)
+    if (sunken_)
         qDrawWinPanel(&painter, rect(), palette(), true);
 }
 

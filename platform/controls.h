@@ -61,12 +61,12 @@ private:
     void write(const QString& text, bool fromData);
     void editorChanged();
 
-    QLineEdit* m_line = nullptr;
-    QPlainTextEdit* m_multi = nullptr;
-    int m_maxLength;
-    QString m_text;          // the text as of the last Change
-    bool m_edited = false;
-    bool m_fromData = false;
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* multi_ = nullptr;
+    int maxLength_;
+    QString text_;          // the text as of the last Change
+    bool edited_ = false;
+    bool fromData_ = false;
 };
 
 // A box showing an SVG picture rendered at a given pixel size (times the device pixel ratio, so
@@ -85,7 +85,6 @@ public:
     void setBackColor(const QColor& color);
 
     QString picturePath() const;
-    QSize pictureSize() const;
     bool sunkenBorder() const;
     QColor backColor() const;
 
@@ -100,11 +99,11 @@ private:
     int borderWidth() const;
     void fitToPicture();
 
-    QString m_path;
-    QSize m_pictureSize;
-    bool m_sunken = false;
-    QColor m_back;
-    QPixmap m_rendered;      // the picture as last rendered, at its device pixel ratio
+    QString path_;
+    QSize pictureSize_;
+    bool sunken_ = false;
+    QColor back_;
+    QPixmap rendered_;      // the picture as last rendered, at its device pixel ratio
 };
 
 // A label with a Click signal (the guides' selectors). It takes no keyboard focus and wraps its

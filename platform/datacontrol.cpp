@@ -1,5 +1,6 @@
 #include "datacontrol.h"
 #include "platform/controls.h"
+#include "platform/handlers.h"
 #include "platform/database/errors.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -37,40 +38,40 @@ DataControl::DataControl(QWidget* parent, const QString& name) : QWidget(parent)
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         layout->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, i] { arrow(i); });
+        connectHandler(b, &QToolButton::clicked, this, [this, i] { arrow(i); });
     }
 }
 
 DataControl::~DataControl()
 {
-    if (recordset_)
-        recordset_->setListener(nullptr);
+    if (rowSet_)
+        rowSet_->setListener(nullptr);
 }
 
 QString DataControl::Caption() const { return caption_->text(); }
 void DataControl::setCaption(const QString& text) { caption_->setText(text); }
 
-db::Recordset& DataControl::rs() const
+db::RowSet& DataControl::Recordset() const
 {
-    if (!recordset_)
+    if (!rowSet_)
         throw db::Error(db::NoOpenRecordset);
-    return *recordset_;
+    return *rowSet_;
 }
 
 void DataControl::bind(TextBox* box, const QString& column) { bindings_.push_back({box, column}); }
 
 void DataControl::closeRecordset(int action)
 {
-    if (!recordset_)
+    if (!rowSet_)
         return;
-    recordset_->notifyClose(action);
-    recordset_->setListener(nullptr);
-    recordset_.reset();
+    rowSet_->notifyClose(action);
+    rowSet_->setListener(nullptr);
+    rowSet_.reset();
 }
 
 void DataControl::Refresh()
 {
-    const bool wasOpen = recordset_ != nullptr;
+    const bool wasOpen = rowSet_ != nullptr;
     closeRecordset(db::ActionClose);
     try {
         const QString path = paths::resolve(databaseName_);
@@ -81,20 +82,20 @@ void DataControl::Refresh()
             connection_ = std::make_shared<db::Connection>(path, connect_);
             connectionKey_ = key;
         }
-        recordset_ = std::make_unique<db::Recordset>(connection_, recordSource_);
+        rowSet_ = std::make_unique<db::RowSet>(connection_, recordSource_);
     } catch (...) {
         // No row is current any more: the bound boxes no longer show the closed set's row.
         if (wasOpen)
-            repositioned();
+            rowEntered();
         throw;
     }
-    recordset_->setListener(this);
-    repositioned();
+    rowSet_->setListener(this);
+    rowEntered();
 }
 
 void DataControl::UpdateRecord()
 {
-    rs();
+    Recordset();
     int action = db::ActionUpdate;
     bool save = true;
     emit Validate(action, save);
@@ -120,7 +121,7 @@ void DataControl::openOnLoad()
         try {
             Refresh();
         } catch (...) {
-            recordset_.reset();
+            rowSet_.reset();
             throw;
         }
     });
@@ -129,16 +130,16 @@ void DataControl::openOnLoad()
 void DataControl::closeOnUnload()
 {
     ownOperation([this] { closeRecordset(db::ActionClose); });
-    if (recordset_) {
-        recordset_->setListener(nullptr);
-        recordset_.reset();
+    if (rowSet_) {
+        rowSet_->setListener(nullptr);
+        rowSet_.reset();
     }
 }
 
 void DataControl::arrow(int which)
 {
     ownOperation([this, which] {
-        db::Recordset& set = rs();
+        db::RowSet& set = Recordset();
         if (set.isBOF() && set.isEOF())
             return;
         switch (which) {
@@ -166,17 +167,17 @@ bool DataControl::anyEdited() const
     return false;
 }
 
-void DataControl::validate(int action)
+void DataControl::rowLeaving(int action)
 {
     bool save = anyEdited();
     emit Validate(action, save);
-    if (save && recordset_ && recordset_->hasCurrent())
+    if (save && rowSet_ && rowSet_->hasCurrent())
         writeBoundBoxes();
 }
 
 void DataControl::writeBoundBoxes()
 {
-    db::Recordset& set = rs();
+    db::RowSet& set = Recordset();
     std::vector<db::Value> values = set.isAdding() ? std::vector<db::Value>(size_t(set.fields().size()))
                                                    : set.values();
     values.resize(size_t(set.fields().size()));
@@ -194,7 +195,7 @@ void DataControl::writeBoundBoxes()
 
 void DataControl::fillBoundBoxes()
 {
-    const db::Recordset* set = recordset_.get();
+    const db::RowSet* set = rowSet_.get();
     for (const Binding& b : bindings_) {
         const int i = set ? set->fieldIndex(b.column) : -1;
         const auto& values = set ? set->values() : std::vector<db::Value>();
@@ -202,7 +203,7 @@ void DataControl::fillBoundBoxes()
     }
 }
 
-void DataControl::repositioned()
+void DataControl::rowEntered()
 {
     fillBoundBoxes();
     emit Reposition();

@@ -1,7 +1,7 @@
 #pragma once
 // The data control: a strip with a caption and first / previous / next / last arrows that
 // owns one open row set over its record source and fills its bound text boxes.
-#include "platform/database/recordset.h"
+#include "platform/database/rowset.h"
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -13,7 +13,7 @@ namespace platform {
 
 class TextBox;
 
-class DataControl : public QWidget, private db::RecordsetListener {
+class DataControl : public QWidget, private db::RowSetListener {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 public:
@@ -29,10 +29,9 @@ public:
     QString Caption() const;
     void setCaption(const QString& text);
 
-    // The open row set, or nullptr while none is open.
-    db::Recordset* Recordset() const { return recordset_.get(); }
     // The open row set; throws Error(NoOpenRecordset) while none is open.
-    db::Recordset& rs() const;
+    db::RowSet& Recordset() const;
+    bool hasRecordset() const { return bool(rowSet_); }
 
     // Binds a text box to a column of the record source (matched ignoring case).
     void bind(TextBox* box, const QString& column);
@@ -55,8 +54,8 @@ signals:
     void Validate(int& action, bool& save);
 
 private:
-    void validate(int action) override;
-    void repositioned() override;
+    void rowLeaving(int action) override;
+    void rowEntered() override;
     void fillBoundBoxes();
     void writeBoundBoxes();
     bool anyEdited() const;
@@ -67,7 +66,7 @@ private:
     QString databaseName_, connect_, recordSource_;
     std::shared_ptr<db::Connection> connection_;
     QString connectionKey_;
-    std::unique_ptr<db::Recordset> recordset_;
+    std::unique_ptr<db::RowSet> rowSet_;
     struct Binding { TextBox* box; QString column; };
     std::vector<Binding> bindings_;
     QLabel* caption_;

@@ -1,6 +1,6 @@
 #include "platform/help.h"
 
-#include "platform/application.h"
+#include "platform/identity.h"
 #include "platform/paths.h"
 
 #include <QCoreApplication>
@@ -86,9 +86,7 @@ QString viewerProgram()
 {
     if (!engine().viewerProgram.isEmpty())
         return engine().viewerProgram;
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/zestrel-help");
-    const QString built = QStringLiteral(ZESTREL_HELP_VIEWER);
-    return QFileInfo::exists(beside) || !QFileInfo::exists(built) ? beside : built;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zestrel-help");
 }
 
 void setViewerProgram(const QString& path)

@@ -35,9 +35,9 @@ struct Call {
 // While a hook is set, call() only hands its arguments to the hook. Reset with {}.
 void setTestHook(std::function<void(const Call&)> hook);
 
-// The viewer program: the one beside the running executable, else the one the build made.
+// The viewer program: the one the application named, else the one beside the running executable.
 QString viewerProgram();
-// Uses this program instead; an empty path returns to the search above.
+// Names the viewer program; an empty path returns to the one beside the executable.
 void setViewerProgram(const QString& path);
 
 } // namespace platform::help

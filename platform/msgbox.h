@@ -1,5 +1,7 @@
 #pragma once
 // Message boxes: OK only, no icon unless asked, the application title unless given one.
+#include "platform/identity.h"
+
 #include <QString>
 #include <functional>
 
@@ -8,8 +10,6 @@ class QWidget;
 namespace platform::msgbox {
 
 enum class Icon { None, Information, Warning, Critical };
-
-inline const QString applicationTitle = QStringLiteral("Zestrel");
 
 // A modal box (objectName "msgbox") with the text and an OK button; returns when it is dismissed.
 // An empty title means the application title.

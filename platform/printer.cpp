@@ -1,6 +1,6 @@
 #include "platform/printer.h"
 
-#include "platform/application.h"
+#include "platform/identity.h"
 #include "platform/controls.h"
 #include "platform/geometry.h"
 
@@ -63,7 +63,7 @@ void sendToPrinter(const QString& printerName, const QString& path)
         throw Failure(QStringLiteral("The printer \"%1\" is no longer available: %2.")
                  .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
     const int job = cupsPrintFile(dest->name, QFile::encodeName(path).constData(),
-                                  msgbox::applicationTitle.toLocal8Bit().constData(),
+                                  applicationTitle.toLocal8Bit().constData(),
                                   dest->num_options, dest->options);
     cupsFreeDests(1, dest);
     if (job == 0)
@@ -99,9 +99,9 @@ struct Document::Job {
 };
 
 Document::Document()
-    : m_job(std::make_unique<Job>())
+    : job_(std::make_unique<Job>())
 {
-    Job& j = *m_job;
+    Job& j = *job_;
     j.target = fileTarget();
     QPrinterInfo info;
     if (j.target.isEmpty()) {
@@ -120,8 +120,8 @@ Document::Document()
 
     j.printer.setOutputFormat(QPrinter::PdfFormat);
     j.printer.setOutputFileName(j.pages.fileName());
-    j.printer.setDocName(msgbox::applicationTitle);
-    j.printer.setCreator(msgbox::applicationTitle);
+    j.printer.setDocName(applicationTitle);
+    j.printer.setCreator(applicationTitle);
     const QMarginsF margins(kMarginInches, kMarginInches, kMarginInches, kMarginInches);
     j.printer.setPageLayout(QPageLayout(pageSizeFor(info), QPageLayout::Portrait, margins, QPageLayout::Inch));
     if (!j.painter.begin(&j.printer))
@@ -132,12 +132,12 @@ Document::~Document() = default;
 
 void Document::setFont(const QString& face, double points, bool bold)
 {
-    m_job->painter.setFont(QFont(font(face, points, bold), &m_job->printer));
+    job_->painter.setFont(QFont(font(face, points, bold), &job_->printer));
 }
 
 void Document::print(const QString& text)
 {
-    Job& j = *m_job;
+    Job& j = *job_;
     const QFontMetricsF metrics(j.painter.font(), &j.printer);
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (j.y > 0 && j.y + metrics.lineSpacing() > j.printer.height()) {
@@ -152,7 +152,7 @@ void Document::print(const QString& text)
 
 void Document::endDoc()
 {
-    Job& j = *m_job;
+    Job& j = *job_;
     if (j.ended)
         return;
     j.ended = true;

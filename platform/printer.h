@@ -36,7 +36,7 @@ public:
 
 private:
     struct Job;
-    std::unique_ptr<Job> m_job;
+    std::unique_ptr<Job> job_;
 };
 
 // The width in twips of `text` in the control's font; for a text with line breaks, the width of

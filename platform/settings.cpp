@@ -1,6 +1,6 @@
 #include "platform/settings.h"
 
-#include "platform/application.h"
+#include "platform/identity.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #include "platform/shell.h"
 
-#include "platform/application.h"
+#include "platform/identity.h"
 #include "platform/paths.h"
 
 #include <QFileInfo>

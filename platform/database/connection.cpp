@@ -9,15 +9,15 @@ int g_busyTimeout = 5000;
 const QString kEngine = QStringLiteral("MS Access");
 constexpr qint64 kPageSize = 1024;
 
-sqlite3* openHandle(const QString& path, int flags)
+// The handle is owned by `into` from the moment SQLite hands it out, even when opening failed.
+template<class Handle>
+void openHandle(Handle& into, const QString& path, int flags)
 {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_close(db);
+    into.reset(db);
+    if (rc != SQLITE_OK)
         throw Error(CannotOpenFile, path);
-    }
-    return db;
 }
 
 void applyKey(sqlite3* db, const QString& password)
@@ -52,15 +52,13 @@ Connection::Connection(const QString& path, const QString& connect) : path_(path
         throw Error(FileNotFound, path);
     if (info.size() == 0)
         throw Error(NotADatabase, path);
-    db_ = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
-    applyKey(db_, cs.password);
+    openHandle(db_, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+    applyKey(db_.get(), cs.password);
     // A wrong key is noticed only when the first page is read.
     char* message = nullptr;
-    const int rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+    const int rc = sqlite3_exec(db_.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK) {
-        sqlite3_close(db_);
-        db_ = nullptr;
         const int primary = rc & 0xff;
         // A whole number of encrypted pages that will not decrypt: the key is wrong. Anything
         // else that is not a database (odd size, truncated, plain text) is damaged or foreign.
@@ -74,30 +72,32 @@ Connection::Connection(const QString& path, const QString& connect) : path_(path
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
 }
 
-Connection::~Connection() { sqlite3_close_v2(db_); }
+Connection::~Connection() = default;
 
 void Connection::exec(const QString& sql)
 {
     char* message = nullptr;
-    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    const int rc = sqlite3_exec(db_.get(), sql.toUtf8().constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK)
-        fail(db_, rc, path_);
+        fail(db_.get(), rc, path_);
 }
 
 void Connection::setBusyTimeout(int ms) { g_busyTimeout = ms; }
-int Connection::busyTimeout() { return g_busyTimeout; }
 
 std::unique_ptr<Connection> createDatabase(const QString& path, const QString& connect)
 {
     const ConnectString cs = ConnectString::parse(connect);
-    sqlite3* db = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    applyKey(db, cs.password);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE IF NOT EXISTS zinit(x); DROP TABLE zinit;",
-                                nullptr, nullptr, &message);
-    sqlite3_free(message);
-    sqlite3_close(db);
+    int rc = SQLITE_OK;
+    {
+        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(nullptr, &sqlite3_close);
+        openHandle(db, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        applyKey(db.get(), cs.password);
+        char* message = nullptr;
+        rc = sqlite3_exec(db.get(), "PRAGMA journal_mode=WAL; CREATE TABLE IF NOT EXISTS zinit(x); DROP TABLE zinit;",
+                          nullptr, nullptr, &message);
+        sqlite3_free(message);
+    }
     if (rc != SQLITE_OK)
         throw Error(CannotOpenFile, path);
     return std::make_unique<Connection>(path, connect);

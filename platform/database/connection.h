@@ -20,11 +20,10 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    sqlite3* handle() const { return db_; }
+    sqlite3* handle() const { return db_.get(); }
     const QString& path() const { return path_; }
     void exec(const QString& sql);
 
-    // How long a write waits for another connection's lock before it fails (milliseconds).
     // The find under way on this connection, read by the matching function that the row set
     // registers once per connection (registering again would expire every prepared statement).
     struct FindSlot {
@@ -33,11 +32,14 @@ public:
     };
     FindSlot& findSlot() { return findSlot_; }
 
+    // How long a write waits for another connection's lock before it fails (milliseconds).
     static void setBusyTimeout(int ms);
-    static int busyTimeout();
 
 private:
-    sqlite3* db_ = nullptr;
+    struct Close {
+        void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+    };
+    std::unique_ptr<sqlite3, Close> db_;
     QString path_;
     FindSlot findSlot_;
 };

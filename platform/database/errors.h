@@ -1,6 +1,7 @@
 #pragma once
 // Every failure the database engine reports: a number and its standard description.
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 
 namespace platform::db {
@@ -29,15 +30,20 @@ enum ErrorNumber : int {
 // The standard description of an error number, without any detail.
 QString describe(int number);
 
+// A numbered failure and the details its description names (a path, a table, a field and its
+// limit), kept as data; the description is composed once, when the error is made.
 class Error : public std::runtime_error {
 public:
-    Error(int number, const QString& detail = QString());
+    explicit Error(int number, QStringList args = {});
+    Error(int number, const QString& arg) : Error(number, QStringList{arg}) {}
     int number() const { return number_; }
-    // The standard description, with the detail (a file or field name) where it has one.
+    const QStringList& args() const { return args_; }
+    // The standard description, with the details where it has them.
     QString description() const { return QString::fromUtf8(what()); }
 
 private:
     int number_;
+    QStringList args_;
 };
 
 } // namespace platform::db

@@ -19,7 +19,7 @@ namespace platform::db {
         const int at = message.indexOf(QStringLiteral("len_"));
         if (at >= 0) {
             const QStringList parts = message.mid(at + 4).split(QLatin1Char('_'));
-            throw Error(FieldTooSmall, parts.value(0) + QChar(0x1f) + parts.value(1));
+            throw Error(FieldTooSmall, QStringList{parts.value(0), parts.value(1)});
         }
         throw Error(SaveRefused, message);
     }

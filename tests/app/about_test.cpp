@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using app::frmAbout;
+
 using namespace platform::registry;
 
 namespace {

@@ -1,6 +1,8 @@
 #include "tests/app/fixture.h"
 
 #include "app/frmMain.h"
+#include "catalogue/categories.h"
+#include "catalogue/compiler/builder.h"
 #include "platform/controls.h"
 #include "platform/database/connection.h"
 #include "platform/datacontrol.h"
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+
 namespace fixture {
 
 static QString recipeFile() { return platform::paths::resolve(catalogue::kDatabasePath); }
@@ -25,8 +28,8 @@ void installRecipes(const QStringList& names, const QString& connect)
     removeRecipeFile();
     QDir().mkpath(QFileInfo(recipeFile()).absolutePath());
     catalogue::Content content;
-    for (const QString& q : catalogue::categoryQueries())
-        content.categories.push_back({q, "name", {q.toLower()}});
+    for (const catalogue::Category& c : catalogue::categories())
+        content.categories.push_back({c.query, "name", {c.query.toLower()}});
     for (const QString& name : names) {
         catalogue::Recipe r;
         r.name = name;
@@ -54,13 +57,6 @@ QStringList namesInFile()
     return names;
 }
 
-Messages::Messages()
-{
-    platform::msgbox::setTestHook([this](const platform::msgbox::Shown& m) { texts << m.text; });
-}
-
-Messages::~Messages() { platform::msgbox::setTestHook({}); }
-
 frmMain* openMain()
 {
     QWidget* w = platform::forms::open("frmMain", [] { return new frmMain; });
@@ -75,28 +71,8 @@ void closeMain(frmMain* w)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-platform::TextBox* box(frmMain* w, const QString& name) { return w->findChild<platform::TextBox*>(name); }
 QString name(frmMain* w) { return box(w, "txtFields(0)")->text(); }
 QString caption(frmMain* w) { return w->findChild<platform::DataControl*>("Data1")->Caption(); }
-
-void click(frmMain* w, const QString& button)
-{
-    QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-}
-
-void type(platform::TextBox* box, const QString& text)
-{
-    QWidget* editor = box->editor();
-    editor->setFocus();
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Delete);
-    const QStringList lines = text.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            QTest::keyClick(editor, Qt::Key_Return);
-        QTest::keyClicks(editor, lines[i]);
-    }
-}
 
 void choose(QWidget* w, const QString& item)
 {

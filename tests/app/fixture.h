@@ -1,13 +1,15 @@
 #pragma once
 // The main window's tests: a recipe file of their own at the fixed path, read back through a
 // connection of its own, the messages shown, and the window driven by mouse and keyboard.
-#include "catalogue/supplied.h"
+#include "catalogue/schema.h"
+#include "tests/common/ui.h"
 
 #include <QStringList>
 
 class QWidget;
-class frmMain;
+namespace app { class frmMain; }
 namespace platform { class TextBox; }
+using app::frmMain;
 
 namespace fixture {
 
@@ -19,21 +21,15 @@ void execInFile(const QString& sql);
 void removeRecipeFile();
 QStringList namesInFile();   // DrinkName of every row, in row order
 
-// Collects the texts of the message boxes shown while it lives; none appears on screen.
-struct Messages {
-    Messages();
-    ~Messages();
-    QStringList texts;
-};
-
 frmMain* openMain();          // as the splash opens it, shown
 void closeMain(frmMain* w);   // as the user closes it, deleted
 
-platform::TextBox* box(frmMain* w, const QString& name);   // "txtFields(0)", "txtGlassname"
+using ui::box;
+using ui::click;
+using ui::Messages;
+using ui::typeOver;
 QString name(frmMain* w);                                  // the text of txtFields(0)
 QString caption(frmMain* w);                               // the strip of Data1
-void click(frmMain* w, const QString& button);
-void type(platform::TextBox* box, const QString& text);    // replaces the box's text by typing
 // Chooses the menu item (or any action) named `item` of the window, delivered as the event loop
 // delivers a user's choice, so a failure is reported as the application reports it.
 void choose(QWidget* w, const QString& item);

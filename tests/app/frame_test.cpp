@@ -23,6 +23,8 @@
 
 #include <cmath>
 
+using app::frmMain;
+
 using namespace fixture;
 
 namespace {
@@ -173,7 +175,7 @@ private slots:
             w->tbToolBar_ButtonClick(key);
         QCOMPARE(source(), QString("Gin"));
         QCOMPARE(openNames(), QStringList{"frmMain"});
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
     }
 
     void printingWhatTheBoxesShow()
@@ -190,21 +192,21 @@ private slots:
         platform::printer::setDefaultToFile(pdf);
         Messages messages;
         w = openMain();
-        type(box(w, "txtFields(0)"), "Negroni Sbagliato");           // not saved
+        typeOver(box(w, "txtFields(0)"), "Negroni Sbagliato");           // not saved
         w->findChild<QAction*>("mnuFilePrint")->trigger();
         QVERIFY(printed().contains("Drink's Name: Negroni Sbagliato"));
         w->tbToolBar_ButtonClick("Print");
         QVERIFY(printed().contains("Negroni base"));
         QTest::keyClick(box(w, "txtFields(3)")->editor(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(printed().contains("Directions:"));
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
 
         // No printer at all: said so, and the window goes on.
         platform::printer::setDefaultToFile({});
         qputenv("CUPS_SERVER", folder.filePath("no-print-system").toUtf8());
         choose(w, "mnuFilePrint");
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts[0].startsWith("No default printer is set up on this computer."));
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts()[0].startsWith("No default printer is set up on this computer."));
         QCOMPARE(name(w), QString("Negroni Sbagliato"));
         QCOMPARE(namesInFile(), (QStringList{"Negroni", "Gin Fizz"}));
     }
@@ -213,8 +215,12 @@ private slots:
     {
         QList<platform::help::Call> calls;
         platform::help::setTestHook([&calls](const platform::help::Call& c) { calls << c; });
-        QList<platform::msgbox::Shown> shown;
-        platform::msgbox::setTestHook([&shown](const platform::msgbox::Shown& m) { shown << m; });
+        const ui::OnExit undo([] {
+            platform::help::setTestHook({});
+            platform::help::setViewerProgram({});
+        });
+        Messages messages;
+        const QList<platform::msgbox::Shown>& shown = messages.shown;
         w = openMain();
         w->findChild<QAction*>("mnuHelpContents")->trigger();
         w->tbToolBar_ButtonClick("Help");
@@ -247,8 +253,6 @@ private slots:
         QCOMPARE(shown.size(), 3);
         QVERIFY(shown[2].text.startsWith("Unable to start the help viewer"));
         QCOMPARE(shown[2].icon, platform::msgbox::Icon::None);
-        platform::help::setViewerProgram({});
-        platform::msgbox::setTestHook({});
     }
 
     void theAboutBoxIsModalAndOwned()
@@ -364,7 +368,7 @@ private slots:
         QCOMPARE(closed.seen, (QStringList{"frmJoke placement absent", "frmGlasses placement absent"}));
         QCOMPARE(stored("MainLeft"), QString("1005"));   // 1000 twips, on the nearest pixel
         QVERIFY(platform::forms::openWindows().isEmpty());
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
     }
 };
 

@@ -5,6 +5,8 @@
 #include "tests/app/fixture.h"
 #include "tests/common/testmain.h"
 
+using app::frmMain;
+
 using namespace fixture;
 
 class GlassTest : public QObject {
@@ -59,7 +61,7 @@ private slots:
             box(w, "txtGlassname")->setText(text);
             QCOMPARE(shown(), QStringList{"picChampagne"});
         }
-        type(box(w, "txtGlassname"), "Sho");
+        typeOver(box(w, "txtGlassname"), "Sho");
         QCOMPARE(shown(), QStringList{"picChampagne"});
         QTest::keyClick(box(w, "txtGlassname")->editor(), Qt::Key_T);
         QCOMPARE(shown(), QStringList{"picShot"});

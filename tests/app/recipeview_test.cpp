@@ -7,6 +7,8 @@
 #include "tests/app/fixture.h"
 #include "tests/common/testmain.h"
 
+using app::frmMain;
+
 using namespace fixture;
 
 namespace {
@@ -44,9 +46,9 @@ private slots:
         click(w, "cmdPrevious");                     // before the start: no recipe, no message
         QCOMPARE(caption(w), QString("Drink# 0"));
         QCOMPARE(name(w), QString());
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
         click(w, "cmdPrevious");
-        QCOMPARE(messages.texts, QStringList{kAtBeginning});
+        QCOMPARE(messages.texts(), QStringList{kAtBeginning});
         click(w, "cmdNext");
         QCOMPARE(name(w), QString("Negroni"));
 
@@ -55,14 +57,14 @@ private slots:
         click(w, "cmdNext");
         QCOMPARE(caption(w), QString("Drink# 0"));
         click(w, "cmdNext");
-        QCOMPARE(messages.texts, (QStringList{kAtBeginning, kAtEnd}));
+        QCOMPARE(messages.texts(), (QStringList{kAtBeginning, kAtEnd}));
         click(w, "cmdPrevious");
         QCOMPARE(name(w), QString("Gimlet"));
 
         for (const char* b : {"cmdBegofFile", "cmdBegofFile", "cmdEndofList", "cmdEndofList", "cmdPrevious"})
             click(w, b);
         QCOMPARE(caption(w), QString("Drink# 2"));
-        QCOMPARE(messages.texts.size(), 2);          // Beginning and End of List say nothing
+        QCOMPARE(messages.texts().size(), 2);          // Beginning and End of List say nothing
         QVERIFY(arrowCursor());
     }
 
@@ -77,7 +79,7 @@ private slots:
         // Whatever needs a recipe fails with the engine's description; the window goes on.
         for (const char* b : {"cmdBegofFile", "cmdEndofList", "cmdDelete", "cmdUpdate"})
             click(w, b);
-        QCOMPARE(messages.texts, (QStringList{kAtBeginning, kAtEnd, kNoCurrent, kNoCurrent, kNoCurrent, kNoCurrent}));
+        QCOMPARE(messages.texts(), (QStringList{kAtBeginning, kAtEnd, kNoCurrent, kNoCurrent, kNoCurrent, kNoCurrent}));
         QCOMPARE(caption(w), QString("Drink# 0"));
         QVERIFY(arrowCursor());                      // not the hourglass of the failed Update
     }
@@ -90,8 +92,8 @@ private slots:
         click(w, "cmdAdd");
         QCOMPARE(name(w), QString());
         QCOMPARE(box(w, "txtFields(21)")->text(), QString());
-        type(box(w, "txtFields(0)"), "Paloma");
-        type(box(w, "txtFields(21)"), "Salt the rim.\nTop with grapefruit soda.");
+        typeOver(box(w, "txtFields(0)"), "Paloma");
+        typeOver(box(w, "txtFields(21)"), "Salt the rim.\nTop with grapefruit soda.");
         click(w, "cmdUpdate");
         QCOMPARE(name(w), QString("Paloma"));
         QCOMPARE(caption(w), QString("Drink# 4"));
@@ -116,7 +118,7 @@ private slots:
         QCOMPARE(caption(w), QString("Drink# 2"));
         click(w, "cmdNext");
         click(w, "cmdDelete");                       // off the rows: nothing to delete
-        QCOMPARE(messages.texts, QStringList{kNoCurrent});
+        QCOMPARE(messages.texts(), QStringList{kNoCurrent});
         QCOMPARE(namesInFile(), (QStringList{"Negroni", "Gimlet"}));
 
         click(w, "cmdPrevious");
@@ -126,7 +128,7 @@ private slots:
         QCOMPARE(namesInFile(), QStringList());
         QCOMPARE(caption(w), QString("Drink# 0"));
         QCOMPARE(name(w), QString());
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
         QVERIFY(arrowCursor());
     }
 
@@ -154,8 +156,8 @@ private slots:
         Messages messages;
         w = openMain();
         click(w, "cmdNext");
-        type(box(w, "txtFields(0)"), "Sidecar Royale");
-        type(box(w, "txtGlassname"), "Cocktail");
+        typeOver(box(w, "txtFields(0)"), "Sidecar Royale");
+        typeOver(box(w, "txtGlassname"), "Cocktail");
         QCOMPARE(namesInFile(), kThree);             // nothing is written while typing
         if (leaving == "close") {
             closeMain(w);
@@ -167,7 +169,7 @@ private slots:
         click(w, "cmdBegofFile");
         click(w, "cmdNext");
         QCOMPARE(box(w, "txtGlassname")->text(), QString("Cocktail"));
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
     }
 
     void onlyTheDirectionsAndGlassTakeMoreThanFiftyCharacters()
@@ -176,11 +178,11 @@ private slots:
         w = openMain();
         const QString fifty(50, 'x'), longer = QString("Stir gently. ").repeated(20);
         for (int i : {0, 1, 2, 20}) {
-            type(box(w, QString("txtFields(%1)").arg(i)), fifty + "yz");
+            typeOver(box(w, QString("txtFields(%1)").arg(i)), fifty + "yz");
             QCOMPARE(box(w, QString("txtFields(%1)").arg(i))->text(), fifty);
         }
-        type(box(w, "txtFields(21)"), longer);
-        type(box(w, "txtGlassname"), longer);
+        typeOver(box(w, "txtFields(21)"), longer);
+        typeOver(box(w, "txtGlassname"), longer);
         click(w, "cmdUpdate");
         click(w, "cmdRefresh");
         QCOMPARE(name(w), fifty);
@@ -195,13 +197,13 @@ private slots:
         w = openMain();
         box(w, "txtFields(0)")->setText(QString(60, 'n'));   // more than the file takes
         click(w, "cmdUpdate");
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts[0].startsWith("The field is too small"));
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts()[0].startsWith("The field is too small"));
         QVERIFY(arrowCursor());
-        type(box(w, "txtFields(0)"), "Negroni Sbagliato");
+        typeOver(box(w, "txtFields(0)"), "Negroni Sbagliato");
         click(w, "cmdUpdate");
         QCOMPARE(namesInFile(), (QStringList{"Negroni Sbagliato", "Sidecar", "Gimlet"}));
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
     }
 
     void aFileThatCannotBeOpenedIsReportedOnce_data()
@@ -221,17 +223,17 @@ private slots:
             installRecipes({"Negroni"}, connect);
         Messages messages;
         w = openMain();
-        QCOMPARE(messages.texts, QStringList{"Data error event hit err:" + description});
+        QCOMPARE(messages.texts(), QStringList{"Data error event hit err:" + description});
         QCOMPARE(caption(w), QString("Drink# 0"));
         QVERIFY(arrowCursor());
 
-        messages.texts.clear();
+        messages.clear();
         click(w, "cmdNext");                         // no row set: the button says so
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
         installRecipes({"Negroni"});
         click(w, "cmdRefresh");
         QCOMPARE(name(w), QString("Negroni"));
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
     }
 };
 

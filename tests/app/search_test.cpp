@@ -1,5 +1,6 @@
 // Confining the recipe list to a category and finding recipes by part of their name.
 #include "app/frmMain.h"
+#include "catalogue/categories.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
@@ -7,6 +8,8 @@
 #include "tests/common/testmain.h"
 
 #include <QPushButton>
+
+using app::frmMain;
 
 using namespace fixture;
 
@@ -30,7 +33,7 @@ class SearchTest : public QObject {
 
     void search(const QString& text)
     {
-        type(box(w, "txtSearchString"), text);
+        typeOver(box(w, "txtSearchString"), text);
         click(w, "cmdSearch");
     }
 
@@ -46,13 +49,14 @@ private slots:
     {
         // Each category's own recipe, in the reverse order of the menu, then a second gin drink.
         QStringList names;
-        for (const QString& q : catalogue::categoryQueries())
-            names.prepend(q + " Special");
+        for (const catalogue::Category& c : catalogue::categories())
+            names.prepend(c.query + " Special");
         names << "Gin Rickey";
         installRecipes(names);
         w = openMain();
-        for (const QString& q : catalogue::categoryQueries()) {
-            w->findChild<QAction*>(q == "HotDrinks" ? "mnuHot" : "mnu" + q)->trigger();
+        for (const catalogue::Category& c : catalogue::categories()) {
+            const QString q = c.query;
+            w->findChild<QAction*>(c.menuName)->trigger();
             QCOMPARE(name(w), q + " Special");
             QCOMPARE(caption(w), QString("Drink# 1"));
             QCOMPARE(box(w, "txtFields(2)")->text(), q + " Special base");
@@ -85,15 +89,15 @@ private slots:
         click(w, "cmdFindNext");
         QCOMPARE(name(w), QString("Pisco Sour"));
         QCOMPARE(caption(w), QString("Drink# 6"));
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
         click(w, "cmdFindNext");
-        QCOMPARE(messages.texts, QStringList{kNoMore});
+        QCOMPARE(messages.texts(), QStringList{kNoMore});
         QVERIFY(!findNextEnabled(w));
 
         search("isco s");                            // small letters, the middle of a name
         QCOMPARE(name(w), QString("Pisco Sour"));
         search("Mai Tai");
-        QCOMPARE(messages.texts, (QStringList{kNoMore, kNone}));
+        QCOMPARE(messages.texts(), (QStringList{kNoMore, kNone}));
         QVERIFY(!findNextEnabled(w));
         QVERIFY(platform::cursor::current() == platform::cursor::Shape::Arrow);
     }
@@ -106,15 +110,15 @@ private slots:
         search("gin");
         QCOMPARE(name(w), QString("Gin Fizz"));
         search("");                                  // empty: a message, nothing else changes
-        QCOMPARE(messages.texts, QStringList{kEmpty});
+        QCOMPARE(messages.texts(), QStringList{kEmpty});
         QCOMPARE(name(w), QString("Gin Fizz"));
         QVERIFY(findNextEnabled(w));
-        type(box(w, "txtSearchString"), "sour");     // changed text: on from the current recipe
+        typeOver(box(w, "txtSearchString"), "sour");     // changed text: on from the current recipe
         click(w, "cmdFindNext");
         QCOMPARE(name(w), QString("Gin Sour"));
         search("  ");                                // spaces are text like any other
         QCOMPARE(name(w), QString("Rum  Runner"));
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
     }
 
     void findNextAfterAChangeOfCategory()
@@ -131,7 +135,7 @@ private slots:
         click(w, "cmdFindNext");                     // the whole table, after its first recipe
         QCOMPARE(name(w), QString("Gin Sour"));
         QCOMPARE(caption(w), QString("Drink# 4"));
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
     }
 
     void quotesAndPatternCharacters()
@@ -151,10 +155,10 @@ private slots:
         QCOMPARE(name(w), QString("Gin Fizz"));
         search("[tw]");
         QCOMPARE(name(w), QString("Whiskey Sour"));
-        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(messages.texts().isEmpty());
 
         search("Gin [");                             // a pattern that cannot be read: said so
-        QCOMPARE(messages.texts, QStringList{"The search pattern is not valid: a '[' has no closing ']'."});
+        QCOMPARE(messages.texts(), QStringList{"The search pattern is not valid: a '[' has no closing ']'."});
         QCOMPARE(name(w), QString("Whiskey Sour"));
         QVERIFY(platform::cursor::current() == platform::cursor::Shape::Arrow);
         search("collins");
@@ -168,13 +172,13 @@ private slots:
         Messages messages;
         w = openMain();
         choose(w, "mnuGin");
-        QCOMPARE(messages.texts, QStringList{"The database holds no table or query named 'Gin'."});
+        QCOMPARE(messages.texts(), QStringList{"The database holds no table or query named 'Gin'."});
         QCOMPARE(name(w), QString());
         QVERIFY(platform::cursor::current() == platform::cursor::Shape::Arrow);
         choose(w, "mnuRum");                         // the window goes on
         QCOMPARE(name(w), QString("Rum  Runner"));
         QCOMPARE(caption(w), QString("Drink# 1"));
-        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts().size(), 1);
     }
 };
 

@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+using app::frmMain;
+using app::frmSplash;
+
 class SplashTest : public QObject {
     Q_OBJECT
 

@@ -2,7 +2,7 @@
 // What the main window hands to the printout: the texts of its boxes 0 to 21 and its hidden
 // measuring box, 4155 twips wide in the window font.
 #include "catalogue/printout.h"
-#include "catalogue/supplied.h"
+#include "catalogue/compiler/builder.h"
 #include "platform/controls.h"
 #include "platform/geometry.h"
 

@@ -102,16 +102,16 @@ private slots:
         QWidget* w = openWith({"First", "Second"});
         click(w, "cmdAdd");
         QCOMPARE(shown(w), QString());
-        type(box(w, element), "Newcomer");
+        typeAtEnd(box(w, element), "Newcomer");
         click(w, "cmdUpdate");
         QCOMPARE(caption(w), prefix + "3");
         QCOMPARE(shown(w), QString("Newcomer"));
         QCOMPARE(stored(table, column), (QStringList{"First", "Second", "Newcomer"}));
 
         // Edits are saved on leaving the row and on closing.
-        type(box(w, element), "!");
+        typeAtEnd(box(w, element), "!");
         click(w, "cmdBegofFile");
-        type(box(w, element), "?");
+        typeAtEnd(box(w, element), "?");
         click(w, "cmdClose");
         QCOMPARE(stored(table, column), (QStringList{"First?", "Second", "Newcomer!"}));
         QVERIFY(messages().isEmpty());

@@ -1,6 +1,6 @@
 // The eight collection windows as defined (caption, record source, record caption, bound
 // fields, flags), frmMedia's category pictures, and the games chooser.
-#include "extras/collection.h"
+#include "extras/collections.h"
 #include "fixture.h"
 
 using namespace fixture;
@@ -122,7 +122,7 @@ private slots:
 
         // A new row has no way to be given a type.
         click(w, "cmdAdd");
-        type(box(w, 0), "Quiz Night");
+        typeAtEnd(box(w, 0), "Quiz Night");
         click(w, "cmdUpdate");
         QCOMPARE(stored("mediagames", "type").last(), QString("<null>"));
         QCOMPARE(pictures(), QString("tv"));

@@ -1,8 +1,10 @@
 #pragma once
 // The bar extras tests' common ground: the database at the fixed path, built with the shipped
 // builder; the messages shown; the collection windows reached by control name.
-#include "catalogue/supplied.h"
-#include "extras/extras.h"
+#include "catalogue/categories.h"
+#include "catalogue/compiler/builder.h"
+#include "tests/common/ui.h"
+#include "extras/open.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/database/connection.h"
@@ -31,8 +33,8 @@ inline void install(const Tables& tables)
     QFile::remove(databaseFile());
     QDir().mkpath(QFileInfo(databaseFile()).absolutePath());
     catalogue::Content content;
-    for (const QString& query : catalogue::categoryQueries())
-        content.categories.push_back({query, "name", {query}});
+    for (const catalogue::Category& c : catalogue::categories())
+        content.categories.push_back({c.query, "name", {c.query}});
     content.sideTables = tables;
     catalogue::buildDatabase(databaseFile(), content);
 }
@@ -73,25 +75,10 @@ inline void closeAll()
 
 inline platform::DataControl* data(QWidget* w) { return w->findChild<platform::DataControl*>("datPrimaryRS"); }
 inline QString caption(QWidget* w) { return data(w)->Caption(); }
-inline platform::TextBox* box(QWidget* w, int element)
-{
-    return w->findChild<platform::TextBox*>(QString("txtFields(%1)").arg(element));
-}
-
-inline void click(QWidget* w, const QString& control)
-{
-    QWidget* target = w->findChild<QWidget*>(control);
-    QVERIFY2(target, qPrintable(control));
-    QTest::mouseClick(target, Qt::LeftButton);
-}
-
-// Typed at the end of the box's text.
-inline void type(platform::TextBox* b, const QString& text)
-{
-    const bool multi = b->kind() == platform::TextBox::Kind::MultiLine;
-    QTest::keyClick(b->editor(), Qt::Key_End, multi ? Qt::ControlModifier : Qt::NoModifier);
-    QTest::keyClicks(b->editor(), text);
-}
+// Element `element` of the window's txtFields.
+inline platform::TextBox* box(QWidget* w, int element) { return ui::box(w, QString("txtFields(%1)").arg(element)); }
+using ui::click;
+using ui::typeAtEnd;
 
 inline const QString kDataError = "Data error event hit err:";
 inline const QString kAtEnd = "You are at the end of the list of drinks!";

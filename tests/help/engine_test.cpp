@@ -82,9 +82,10 @@ class EngineTest : public QObject {
     static void installHelp() { QVERIFY(writeFile(platform::paths::resolve(helpPath), contents(suppliedHelp))); }
 
 private slots:
+    void init() { help::setViewerProgram(QStringLiteral(ZESTREL_HELP_VIEWER)); }
+
     void cleanup()
     {
-        help::setViewerProgram({});
         QVERIFY(closeViewer());
     }
 

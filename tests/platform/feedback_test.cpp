@@ -1,6 +1,7 @@
 // What the user is told and shown: message boxes, the application-wide cursor, and failures
 // that reach an event handler.
 #include "platform/application.h"
+#include "platform/msgbox.h"
 #include "platform/cursor.h"
 #include "tests/common/testmain.h"
 
@@ -92,8 +93,8 @@ private slots:
         layout->addWidget(failing);
         layout->addWidget(working);
         int worked = 0;
-        QObject::connect(failing, &QPushButton::clicked,
-                         [] { throw platform::Failure("Zutat fehlt: W\u00fcrze"); });
+        platform::connectHandler(failing, &QPushButton::clicked, &window,
+                                 [] { throw platform::Failure("Zutat fehlt: W\u00fcrze"); });
         QObject::connect(working, &QPushButton::clicked, [&] { ++worked; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -111,11 +112,12 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
-    void failureInTimerSlotBecomesAMessage()
+    void failureEscapingItsHandlerIsOnlyLogged()
     {
+        // The last resort: no message box for what no handler guarded, and the loop goes on.
         QTimer::singleShot(0, [] { throw std::out_of_range("no current row"); });
-        QTRY_COMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QString("no current row"));
+        QTest::qWait(50);
+        QVERIFY(shown.isEmpty());
         bool later = false;
         QTimer::singleShot(0, [&] { later = true; });
         QTRY_VERIFY(later);

@@ -1,6 +1,6 @@
 // Builds the supplied recipe database from the readable files of content/.
 //   zestrel-builddb CONTENT_DIR OUT_FILE
-#include "catalogue/supplied.h"
+#include "catalogue/compiler/builder.h"
 #include "platform/commandline.h"
 #include "platform/database/errors.h"
 #include <QCoreApplication>

@@ -63,7 +63,7 @@ qsizetype leadingSpaces(const QString& line)
 } // namespace
 
 HelpFile::HelpFile(const QString& path)
-    : m_path(QFileInfo(path).absoluteFilePath())
+    : path_(QFileInfo(path).absoluteFilePath())
 {
     static int opened = 0;
     const QFileInfo info(path);
@@ -71,21 +71,21 @@ HelpFile::HelpFile(const QString& path)
         fail(QStringLiteral("The help file %1 is not there.").arg(shown(path)));
     if (!info.isFile() || !info.isReadable())
         fail(QStringLiteral("The help file %1 cannot be read.").arg(shown(path)));
-    m_root = QStringLiteral("/helpfile%1").arg(++opened);
-    if (!QResource::registerResource(m_path, m_root))
+    root_ = QStringLiteral("/helpfile%1").arg(++opened);
+    if (!QResource::registerResource(path_, root_))
         fail(QStringLiteral("The file %1 is not a Zestrel help file, or it is damaged.").arg(shown(path)));
     try {
         readTopics();
         readContents();
     } catch (...) {
-        QResource::unregisterResource(m_path, m_root);
+        QResource::unregisterResource(path_, root_);
         throw;
     }
 }
 
 HelpFile::~HelpFile()
 {
-    QResource::unregisterResource(m_path, m_root);
+    QResource::unregisterResource(path_, root_);
 }
 
 void HelpFile::readTopics()
@@ -98,7 +98,7 @@ void HelpFile::readTopics()
         QRegularExpression::CaseInsensitiveOption);
 
     std::map<QString, Keyword> index;   // by the keyword's case-folded text
-    const QDir folder(u':' + m_root + QStringLiteral("/topics"));
+    const QDir folder(u':' + root_ + QStringLiteral("/topics"));
     for (const QString& name : folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
         const QString html = readText(folder.filePath(name));
         Topic topic{name, plain(firstMatch(title, html)), {}};
@@ -113,33 +113,33 @@ void HelpFile::readTopics()
             if (!entry.topics.contains(name))
                 entry.topics.append(name);
         }
-        m_topics.emplace(name, std::move(topic));
+        topics_.emplace(name, std::move(topic));
     }
     for (auto& [folded, keyword] : index)
-        m_keywords.push_back(std::move(keyword));
+        keywords_.push_back(std::move(keyword));
 }
 
 void HelpFile::readContents()
 {
     const auto damaged = [this](int line, const QString& why) {
         fail(QStringLiteral("The file %1 is not a Zestrel help file, or it is damaged (contents line %2: %3).")
-                 .arg(shown(m_path))
+                 .arg(shown(path_))
                  .arg(line)
                  .arg(why));
     };
-    const QString text = readText(u':' + m_root + QStringLiteral("/contents.txt"));
-    if (text.isEmpty() || m_topics.empty())
+    const QString text = readText(u':' + root_ + QStringLiteral("/contents.txt"));
+    if (text.isEmpty() || topics_.empty())
         damaged(0, QStringLiteral("no contents or no topics"));
 
     // levels[n]: the list that takes an entry indented n steps.
-    std::vector<std::vector<ContentsEntry>*> levels{&m_contents};
+    std::vector<std::vector<ContentsEntry>*> levels{&contents_};
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         if (line.trimmed().isEmpty() || line.trimmed().startsWith(u'#'))
             continue;
         if (line.startsWith(QStringLiteral("title:"))) {
-            m_title = line.mid(6).trimmed();
+            title_ = line.mid(6).trimmed();
             continue;
         }
         const qsizetype indent = leadingSpaces(line);
@@ -148,29 +148,29 @@ void HelpFile::readContents()
             damaged(i + 1, QStringLiteral("indented wrongly"));
         const QStringList parts = line.trimmed().split(QStringLiteral(" = "));
         ContentsEntry entry{parts[0].trimmed(), parts.size() > 1 ? parts[1].trimmed() : QString(), {}};
-        if (!entry.topic.isEmpty() && !m_topics.count(entry.topic))
+        if (!entry.topic.isEmpty() && !topics_.count(entry.topic))
             damaged(i + 1, QStringLiteral("no topic %1").arg(entry.topic));
         levels.resize(level + 1);
         levels[level]->push_back(std::move(entry));
         levels.push_back(&levels[level]->back().children);
     }
-    if (m_title.isEmpty())
+    if (title_.isEmpty())
         damaged(0, QStringLiteral("no title"));
 }
 
 QString HelpFile::firstTopic() const
 {
-    return firstTopicIn(m_contents);
+    return firstTopicIn(contents_);
 }
 
 QUrl HelpFile::topicUrl(const QString& name) const
 {
-    return QUrl(QStringLiteral("qrc:") + m_root + QStringLiteral("/topics/") + name);
+    return QUrl(QStringLiteral("qrc:") + root_ + QStringLiteral("/topics/") + name);
 }
 
 QString HelpFile::topicName(const QUrl& url) const
 {
-    const QString prefix = m_root + QStringLiteral("/topics/");
+    const QString prefix = root_ + QStringLiteral("/topics/");
     if (url.scheme() != u"qrc" || !url.path().startsWith(prefix))
         return {};
     return url.path().mid(prefix.size());

@@ -47,12 +47,12 @@ public:
     HelpFile(const HelpFile&) = delete;
     HelpFile& operator=(const HelpFile&) = delete;
 
-    QString path() const { return m_path; }
-    QString title() const { return m_title; }
-    const std::vector<ContentsEntry>& contents() const { return m_contents; }
-    const std::map<QString, Topic>& topics() const { return m_topics; }
+    QString path() const { return path_; }
+    QString title() const { return title_; }
+    const std::vector<ContentsEntry>& contents() const { return contents_; }
+    const std::map<QString, Topic>& topics() const { return topics_; }
     // Every keyword once, ordered ignoring case.
-    const std::vector<Keyword>& keywords() const { return m_keywords; }
+    const std::vector<Keyword>& keywords() const { return keywords_; }
     // The topic the contents open on: the first entry that has one.
     QString firstTopic() const;
 
@@ -64,12 +64,12 @@ private:
     void readTopics();
     void readContents();
 
-    QString m_path;
-    QString m_root;   // where the file is mapped in the resource tree
-    QString m_title;
-    std::vector<ContentsEntry> m_contents;
-    std::map<QString, Topic> m_topics;
-    std::vector<Keyword> m_keywords;
+    QString path_;
+    QString root_;   // where the file is mapped in the resource tree
+    QString title_;
+    std::vector<ContentsEntry> contents_;
+    std::map<QString, Topic> topics_;
+    std::vector<Keyword> keywords_;
 };
 
 } // namespace helpviewer

@@ -12,10 +12,10 @@ namespace helpviewer {
 namespace channel = platform::help::channel;
 
 HelpService::HelpService(HelpViewer& viewer)
-    : m_viewer(viewer)
+    : viewer_(viewer)
 {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &HelpService::accept);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &HelpService::accept);
 }
 
 bool HelpService::claim(const QJsonObject& request)
@@ -26,16 +26,16 @@ bool HelpService::claim(const QJsonObject& request)
     if (channel::exchange(request))
         return false;
     QLocalServer::removeServer(channel::serverName());   // left behind by a viewer that died
-    if (!m_server.listen(channel::serverName())) {
+    if (!server_.listen(channel::serverName())) {
         std::fprintf(stderr, "zestrel-help: cannot listen at %s: %s\n", qPrintable(channel::serverName()),
-                     qPrintable(m_server.errorString()));
+                     qPrintable(server_.errorString()));
     }
     return true;
 }
 
 void HelpService::accept()
 {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         answer(socket);
@@ -45,8 +45,8 @@ void HelpService::accept()
 void HelpService::answer(QLocalSocket* socket)
 {
     while (const auto message = channel::readLine(*socket)) {
-        m_viewer.handle(*message);
-        socket->write(channel::encode(m_viewer.state()));
+        viewer_.handle(*message);
+        socket->write(channel::encode(viewer_.state()));
         socket->flush();
     }
 }

@@ -24,8 +24,8 @@ private:
     void accept();
     void answer(QLocalSocket* socket);
 
-    HelpViewer& m_viewer;
-    QLocalServer m_server;
+    HelpViewer& viewer_;
+    QLocalServer server_;
 };
 
 } // namespace helpviewer

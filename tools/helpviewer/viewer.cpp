@@ -45,11 +45,11 @@ QTreeWidgetItem* makeItem(const QString& text, const QString& topic, const QIcon
 } // namespace
 
 HelpViewer::HelpViewer()
-    : m_tabs(new QTabWidget)
-    , m_contents(makeTree(QStringLiteral("treeContents")))
-    , m_keyword(new QLineEdit)
-    , m_keywords(makeTree(QStringLiteral("treeKeywords")))
-    , m_page(new QTextBrowser)
+    : tabs_(new QTabWidget)
+    , contents_(makeTree(QStringLiteral("treeContents")))
+    , keyword_(new QLineEdit)
+    , keywords_(makeTree(QStringLiteral("treeKeywords")))
+    , page_(new QTextBrowser)
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(viewerTitle);
@@ -59,24 +59,24 @@ HelpViewer::HelpViewer()
     search->setObjectName(QStringLiteral("pageSearch"));
     auto* typeLabel = new QLabel(QStringLiteral("&Type part of the word you are looking for:"));
     auto* pickLabel = new QLabel(QStringLiteral("&Pick a keyword, then a topic:"));
-    typeLabel->setBuddy(m_keyword);
-    pickLabel->setBuddy(m_keywords);
-    m_keyword->setObjectName(QStringLiteral("txtKeyword"));
+    typeLabel->setBuddy(keyword_);
+    pickLabel->setBuddy(keywords_);
+    keyword_->setObjectName(QStringLiteral("txtKeyword"));
     auto* column = new QVBoxLayout(search);
     column->addWidget(typeLabel);
-    column->addWidget(m_keyword);
+    column->addWidget(keyword_);
     column->addWidget(pickLabel);
-    column->addWidget(m_keywords, 1);
+    column->addWidget(keywords_, 1);
 
-    m_tabs->setObjectName(QStringLiteral("tabNavigation"));
-    m_tabs->insertTab(ContentsPage, m_contents, QStringLiteral("Contents"));
-    m_tabs->insertTab(SearchPage, search, QStringLiteral("Search"));
-    m_page->setObjectName(QStringLiteral("browserTopic"));
+    tabs_->setObjectName(QStringLiteral("tabNavigation"));
+    tabs_->insertTab(ContentsPage, contents_, QStringLiteral("Contents"));
+    tabs_->insertTab(SearchPage, search, QStringLiteral("Search"));
+    page_->setObjectName(QStringLiteral("browserTopic"));
 
     auto* split = new QSplitter;
     split->setObjectName(QStringLiteral("splitter"));
-    split->addWidget(m_tabs);
-    split->addWidget(m_page);
+    split->addWidget(tabs_);
+    split->addWidget(page_);
     split->setStretchFactor(1, 1);
     split->setSizes({300, 580});
     setCentralWidget(split);
@@ -86,25 +86,25 @@ HelpViewer::HelpViewer()
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"),
-                                   m_page, &QTextBrowser::backward);
+                                   page_, &QTextBrowser::backward);
     QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      QStringLiteral("&Forward"), m_page, &QTextBrowser::forward);
+                                      QStringLiteral("&Forward"), page_, &QTextBrowser::forward);
     back->setObjectName(QStringLiteral("actBack"));
     forward->setObjectName(QStringLiteral("actForward"));
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(m_page, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    connect(m_page, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(page_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(page_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
-    for (QTreeWidget* tree : {m_contents, m_keywords}) {
+    for (QTreeWidget* tree : {contents_, keywords_}) {
         connect(tree, &QTreeWidget::itemClicked, this, &HelpViewer::openItem);
         connect(tree, &QTreeWidget::itemActivated, this, &HelpViewer::openItem);
     }
-    connect(m_keyword, &QLineEdit::textChanged, this, &HelpViewer::filterKeywords);
-    connect(m_keyword, &QLineEdit::returnPressed, this, [this] { openItem(m_keywords->currentItem()); });
-    connect(m_page, &QTextBrowser::sourceChanged, this, &HelpViewer::topicShown);
+    connect(keyword_, &QLineEdit::textChanged, this, &HelpViewer::filterKeywords);
+    connect(keyword_, &QLineEdit::returnPressed, this, [this] { openItem(keywords_->currentItem()); });
+    connect(page_, &QTextBrowser::sourceChanged, this, &HelpViewer::topicShown);
     resize(880, 660);
 }
 
@@ -138,58 +138,58 @@ QJsonObject HelpViewer::state() const
 {
     static const QString views[] = {QStringLiteral("contents"), QStringLiteral("keywords")};
     return {{QStringLiteral("pid"), QCoreApplication::applicationPid()},
-            {QStringLiteral("file"), m_file ? m_file->path() : QString()},
-            {QStringLiteral("view"), m_file ? views[m_tabs->currentIndex()] : QString()},
-            {QStringLiteral("keyword"), m_keyword->text()},
+            {QStringLiteral("file"), file_ ? file_->path() : QString()},
+            {QStringLiteral("view"), file_ ? views[tabs_->currentIndex()] : QString()},
+            {QStringLiteral("keyword"), keyword_->text()},
             {QStringLiteral("topic"), currentTopic()},
-            {QStringLiteral("message"), m_message}};
+            {QStringLiteral("message"), message_}};
 }
 
 bool HelpViewer::openFile(const QString& path)
 {
-    if (m_file && m_file->path() == QFileInfo(path).absoluteFilePath())
+    if (file_ && file_->path() == QFileInfo(path).absoluteFilePath())
         return true;
     try {
-        m_file = std::make_unique<HelpFile>(path);
+        file_ = std::make_unique<HelpFile>(path);
     } catch (const HelpFileError& e) {
         showMessage(QString::fromUtf8(e.what()));
         return false;
     }
-    setWindowTitle(m_file->title());
+    setWindowTitle(file_->title());
     fillContents();
     fillKeywords();
-    m_page->clearHistory();
-    showTopic(m_file->firstTopic());
+    page_->clearHistory();
+    showTopic(file_->firstTopic());
     return true;
 }
 
 void HelpViewer::showContents()
 {
-    m_tabs->setCurrentIndex(ContentsPage);
-    showTopic(m_file->firstTopic());
-    m_contents->setFocus();
+    tabs_->setCurrentIndex(ContentsPage);
+    showTopic(file_->firstTopic());
+    contents_->setFocus();
 }
 
 void HelpViewer::showKeywordSearch(const QString& keyword)
 {
-    m_tabs->setCurrentIndex(SearchPage);
-    m_keyword->setText(keyword);
+    tabs_->setCurrentIndex(SearchPage);
+    keyword_->setText(keyword);
     filterKeywords(keyword);
-    m_keyword->setFocus();
+    keyword_->setFocus();
     // A keyword given whole goes straight to its topic.
-    QTreeWidgetItem* best = m_keywords->currentItem();
+    QTreeWidgetItem* best = keywords_->currentItem();
     if (!keyword.isEmpty() && best && best->text(0).compare(keyword, Qt::CaseInsensitive) == 0)
         openItem(best);
 }
 
 void HelpViewer::showTopic(const QString& name)
 {
-    m_page->setSource(m_file->topicUrl(name));
+    page_->setSource(file_->topicUrl(name));
 }
 
 QString HelpViewer::currentTopic() const
 {
-    return m_file ? m_file->topicName(m_page->source()) : QString();
+    return file_ ? file_->topicName(page_->source()) : QString();
 }
 
 void HelpViewer::fillContents()
@@ -200,26 +200,26 @@ void HelpViewer::fillContents()
                          QTreeWidgetItem* parent) -> void {
         for (const ContentsEntry& entry : entries) {
             QTreeWidgetItem* item = makeItem(entry.text, entry.topic, entry.topic.isEmpty() ? book : page);
-            parent ? parent->addChild(item) : m_contents->addTopLevelItem(item);
+            parent ? parent->addChild(item) : contents_->addTopLevelItem(item);
             self(self, entry.children, item);
         }
     };
-    m_contents->clear();
-    add(add, m_file->contents(), nullptr);
-    m_contents->expandAll();
+    contents_->clear();
+    add(add, file_->contents(), nullptr);
+    contents_->expandAll();
 }
 
 void HelpViewer::fillKeywords()
 {
-    m_keywords->clear();
-    for (const Keyword& keyword : m_file->keywords()) {
+    keywords_->clear();
+    for (const Keyword& keyword : file_->keywords()) {
         const bool one = keyword.topics.size() == 1;
         QTreeWidgetItem* item = makeItem(keyword.text, one ? keyword.topics.first() : QString(), {});
         if (!one) {
             for (const QString& name : keyword.topics)
-                item->addChild(makeItem(m_file->topics().at(name).title, name, {}));
+                item->addChild(makeItem(file_->topics().at(name).title, name, {}));
         }
-        m_keywords->addTopLevelItem(item);
+        keywords_->addTopLevelItem(item);
     }
 }
 
@@ -227,8 +227,8 @@ void HelpViewer::filterKeywords(const QString& typed)
 {
     QTreeWidgetItem* starting = nullptr;   // the first keyword that starts with the text
     QTreeWidgetItem* holding = nullptr;    // the first that holds it anywhere
-    for (int i = 0; i < m_keywords->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = m_keywords->topLevelItem(i);
+    for (int i = 0; i < keywords_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = keywords_->topLevelItem(i);
         const bool match = item->text(0).contains(typed, Qt::CaseInsensitive);
         item->setHidden(!match);
         if (match && !holding)
@@ -237,8 +237,8 @@ void HelpViewer::filterKeywords(const QString& typed)
             starting = item;
     }
     if (QTreeWidgetItem* best = starting ? starting : holding) {
-        m_keywords->setCurrentItem(best);
-        m_keywords->scrollToItem(best, QAbstractItemView::PositionAtTop);
+        keywords_->setCurrentItem(best);
+        keywords_->scrollToItem(best, QAbstractItemView::PositionAtTop);
     }
 }
 
@@ -255,17 +255,17 @@ void HelpViewer::openItem(QTreeWidgetItem* item)
 
 void HelpViewer::topicShown(const QUrl& url)
 {
-    if (!m_file)
+    if (!file_)
         return;
-    const QString name = m_file->topicName(url);   // source() still names the topic before
-    const auto topic = m_file->topics().find(name);
-    if (topic == m_file->topics().end())
+    const QString name = file_->topicName(url);   // source() still names the topic before
+    const auto topic = file_->topics().find(name);
+    if (topic == file_->topics().end())
         return;
-    setWindowTitle(m_file->title() + QStringLiteral(" - ") + topic->second.title);
-    const QSignalBlocker quiet(m_contents);
-    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+    setWindowTitle(file_->title() + QStringLiteral(" - ") + topic->second.title);
+    const QSignalBlocker quiet(contents_);
+    for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
         if ((*it)->data(0, TopicRole).toString() == name) {
-            m_contents->setCurrentItem(*it);
+            contents_->setCurrentItem(*it);
             return;
         }
     }
@@ -273,10 +273,10 @@ void HelpViewer::topicShown(const QUrl& url)
 
 void HelpViewer::showMessage(const QString& text)
 {
-    m_message = text;
+    message_ = text;
     QTimer::singleShot(0, this, [this, text] {
         platform::msgbox::show(text, platform::msgbox::Icon::None, viewerTitle, isVisible() ? this : nullptr);
-        if (!m_file)
+        if (!file_)
             QCoreApplication::quit();
     });
 }

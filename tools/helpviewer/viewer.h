@@ -46,13 +46,13 @@ private:
     void topicShown(const QUrl& url);
     void showMessage(const QString& text);
 
-    std::unique_ptr<HelpFile> m_file;
-    QString m_message;
-    QTabWidget* m_tabs;
-    QTreeWidget* m_contents;
-    QLineEdit* m_keyword;
-    QTreeWidget* m_keywords;
-    QTextBrowser* m_page;
+    std::unique_ptr<HelpFile> file_;
+    QString message_;
+    QTabWidget* tabs_;
+    QTreeWidget* contents_;
+    QLineEdit* keyword_;
+    QTreeWidget* keywords_;
+    QTextBrowser* page_;
 };
 
 } // namespace helpviewer

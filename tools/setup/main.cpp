@@ -5,9 +5,9 @@
 //   zestrel-setup [SUPPLIED_DIR]
 // Without SUPPLIED_DIR an installed set-up takes the supplied folder of its installation, one
 // in the build tree that of the build.
-#include "catalogue/supplied.h"
-#include "platform/application.h"
+#include "catalogue/schema.h"
 #include "platform/commandline.h"
+#include "platform/identity.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Saves edits through the engine as fast as it can, printing the number of each edit once its
 // save has returned, until it is killed.   crash_child FILE FIRST_EDIT_NUMBER
-#include "catalogue/supplied.h"
-#include "platform/database/recordset.h"
+#include "catalogue/schema.h"
+#include "platform/database/rowset.h"
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     using namespace platform::db;
     auto conn = std::make_shared<Connection>(QString::fromLocal8Bit(argv[1]), catalogue::kConnect);
-    Recordset rs(conn, QStringLiteral("drinklst"));
+    RowSet rs(conn, QStringLiteral("drinklst"));
     std::printf("ready\n");
     std::fflush(stdout);
     for (qint64 edit = QByteArray(argv[2]).toLongLong();; ++edit) {

@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(w.glass->text(), QStringLiteral("Cocktail"));
         QVERIFY(!w.name->edited());
         QCOMPARE(w.events, QStringList({"reposition Drink 1"}));
-        w.data->rs().MoveLast();
-        w.data->rs().MoveNext(); // off the rows: the boxes are empty
+        w.data->Recordset().MoveLast();
+        w.data->Recordset().MoveNext(); // off the rows: the boxes are empty
         QCOMPARE(w.name->text(), QString());
     }
 
@@ -75,8 +75,8 @@ private slots:
         w.data->openOnLoad();
         QCOMPARE(w.events, QStringList({"error 3024"}));
         QVERIFY(shown_.isEmpty()); // response 0: the data control says nothing itself
-        QVERIFY(!w.data->Recordset());
-        QVERIFY_DB_ERROR(w.data->rs(), db::NoOpenRecordset);
+        QVERIFY(!w.data->hasRecordset());
+        QVERIFY_DB_ERROR(w.data->Recordset(), db::NoOpenRecordset);
         QVERIFY_DB_ERROR(w.data->UpdateRecord(), db::NoOpenRecordset);
     }
 
@@ -87,9 +87,9 @@ private slots:
         w.data->openOnLoad();
         w.events.clear();
         w.name->setText(QStringLiteral("Edited"));
-        w.data->rs().MoveNext();
+        w.data->Recordset().MoveNext();
         QCOMPARE(w.events, QStringList({"validate 3 1", "reposition Drink 2"}));
-        w.data->rs().MoveNext(); // not edited: nothing written
+        w.data->Recordset().MoveNext(); // not edited: nothing written
         const QString target = paths::resolve(catalogue::kDatabasePath);
         QCOMPARE(fixture::names(target), QStringList({"Edited", "Drink 2", "Drink 3"}));
     }
@@ -100,7 +100,7 @@ private slots:
         QObject::connect(w.data, &DataControl::Validate, w.data, [](int&, bool& save) { save = false; });
         w.data->openOnLoad();
         w.name->setText(QStringLiteral("Lost"));
-        w.data->rs().MoveNext();
+        w.data->Recordset().MoveNext();
         QCOMPARE(fixture::names(paths::resolve(catalogue::kDatabasePath)).first(), QStringLiteral("Drink 1"));
     }
 
@@ -108,12 +108,12 @@ private slots:
     {
         Window w(fixture::build(fixture::content(2)));
         w.data->openOnLoad();
-        w.data->rs().AddNew();
+        w.data->Recordset().AddNew();
         QCOMPARE(w.name->text(), QString());
         w.name->setText(QStringLiteral("Brand New"));
         w.data->UpdateRecord();
-        w.data->rs().setBookmark(w.data->rs().LastModified());
-        QCOMPARE(w.data->rs().AbsolutePosition(), 2);
+        w.data->Recordset().setBookmark(w.data->Recordset().LastModified());
+        QCOMPARE(w.data->Recordset().AbsolutePosition(), 2);
         QCOMPARE(w.name->text(), QStringLiteral("Brand New"));
         QCOMPARE(fixture::names(paths::resolve(catalogue::kDatabasePath)).last(), QStringLiteral("Brand New"));
     }
@@ -124,7 +124,7 @@ private slots:
         w.data->openOnLoad();
         w.name->setText(QStringLiteral("Saved On Close"));
         w.data->closeOnUnload();
-        QVERIFY(!w.data->Recordset());
+        QVERIFY(!w.data->hasRecordset());
         QCOMPARE(fixture::names(paths::resolve(catalogue::kDatabasePath)).first(), QStringLiteral("Saved On Close"));
     }
 
@@ -138,7 +138,7 @@ private slots:
         w.name->setEdited(true);
         w.data->findChild<QToolButton*>(QStringLiteral("Next"))->click();
         QCOMPARE(w.events.last(), QStringLiteral("error 3163"));
-        QCOMPARE(w.data->rs().AbsolutePosition(), 0); // the move did not happen; the edits stay
+        QCOMPARE(w.data->Recordset().AbsolutePosition(), 0); // the move did not happen; the edits stay
         QCOMPARE(w.name->text().size(), 51);
     }
 

@@ -48,9 +48,9 @@ std::shared_ptr<Connection> connect(const QString& path)
     return std::make_shared<Connection>(path, catalogue::kConnect);
 }
 
-std::unique_ptr<Recordset> open(const QString& path, const QString& source)
+std::unique_ptr<RowSet> open(const QString& path, const QString& source)
 {
-    return std::make_unique<Recordset>(connect(path), source);
+    return std::make_unique<RowSet>(connect(path), source);
 }
 
 QStringList names(const QString& path)

@@ -1,9 +1,9 @@
 #pragma once
 // Small database files for the engine tests, made with the builder the application ships.
-#include "catalogue/supplied.h"
+#include "catalogue/compiler/builder.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
-#include "platform/database/recordset.h"
+#include "platform/database/rowset.h"
 #include <QTest>
 #include <memory>
 
@@ -17,7 +17,7 @@ catalogue::Recipe recipe(const QString& name, const QString& ingredient = QStrin
 QString build(const catalogue::Content& c);
 
 std::shared_ptr<platform::db::Connection> connect(const QString& path);
-std::unique_ptr<platform::db::Recordset> open(const QString& path, const QString& source = QStringLiteral("drinklst"));
+std::unique_ptr<platform::db::RowSet> open(const QString& path, const QString& source = QStringLiteral("drinklst"));
 
 // The names of every row of drinklst, in key order, read straight from the file.
 QStringList names(const QString& path);

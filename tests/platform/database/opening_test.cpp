@@ -79,7 +79,7 @@ private slots:
                 out.write("Name: not a database\n");
             }
         }
-        QVERIFY_DB_ERROR(Recordset(std::make_shared<Connection>(path, connect), QStringLiteral("drinklst")), number);
+        QVERIFY_DB_ERROR(RowSet(std::make_shared<Connection>(path, connect), QStringLiteral("drinklst")), number);
     }
 
     void truncatedAtAPageBoundaryIsDamagedNotAPasswordProblem()

@@ -5,14 +5,14 @@
 using namespace platform::db;
 
 namespace {
-QString name(const Recordset& rs) { return rs.values().empty() ? QString() : rs.values()[0].value_or(QString()); }
+QString name(const RowSet& rs) { return rs.values().empty() ? QString() : rs.values()[0].value_or(QString()); }
 
 // Counts the events a row set raises.
-struct Listener : RecordsetListener {
+struct Listener : RowSetListener {
     QList<int> actions;
     int repositions = 0;
-    void validate(int action) override { actions << action; }
-    void repositioned() override { ++repositions; }
+    void rowLeaving(int action) override { actions << action; }
+    void rowEntered() override { ++repositions; }
 };
 } // namespace
 
@@ -32,7 +32,7 @@ private slots:
         QVERIFY_DB_ERROR(rs->MoveNext(), NoCurrentRecord);
         QVERIFY_DB_ERROR(rs->MovePrevious(), NoCurrentRecord);
         QVERIFY_DB_ERROR(rs->Delete(), NoCurrentRecord);
-        QVERIFY_DB_ERROR(rs->bookmark(), NoCurrentRecord);
+        QVERIFY_DB_ERROR(rs->Bookmark(), NoCurrentRecord);
         QVERIFY_DB_ERROR(rs->LastModified(), NoCurrentRecord);
         QVERIFY_DB_ERROR(rs->save(std::vector<Value>(23)), NoCurrentRecord);
     }
@@ -65,7 +65,7 @@ private slots:
         auto rs = fixture::open(fixture::build(fixture::content(5)));
         rs->MoveNext();
         rs->MoveNext();
-        const Bookmark third = rs->bookmark();
+        const BookmarkId third = rs->Bookmark();
         rs->MoveLast();
         rs->setBookmark(third);
         QCOMPARE(name(*rs), QStringLiteral("Drink 3"));
@@ -78,14 +78,14 @@ private slots:
         const QString path = fixture::build(fixture::content(4));
         auto rs = fixture::open(path);
         rs->MoveNext(); // Drink 2
-        const Bookmark second = rs->bookmark();
+        const BookmarkId second = rs->Bookmark();
         rs->Delete();
         QCOMPARE(fixture::names(path), QStringList({"Drink 1", "Drink 3", "Drink 4"}));
         QVERIFY(!rs->isEOF() && !rs->isBOF());
         QVERIFY_DB_ERROR(rs->AbsolutePosition(), RecordDeleted);
         QVERIFY_DB_ERROR(rs->Delete(), RecordDeleted);
         QVERIFY_DB_ERROR(rs->save(std::vector<Value>(23)), RecordDeleted);
-        QVERIFY_DB_ERROR(rs->bookmark(), RecordDeleted);
+        QVERIFY_DB_ERROR(rs->Bookmark(), RecordDeleted);
         rs->MoveNext();
         QCOMPARE(name(*rs), QStringLiteral("Drink 3"));
         QCOMPARE(rs->AbsolutePosition(), 1); // positions count live rows only

@@ -6,7 +6,7 @@
 using namespace platform::db;
 
 namespace {
-std::vector<Value> row(const Recordset& rs, const QString& drinkName)
+std::vector<Value> row(const RowSet& rs, const QString& drinkName)
 {
     std::vector<Value> v = rs.values();
     v.resize(size_t(rs.fields().size()));
@@ -25,7 +25,7 @@ private slots:
         auto rs = fixture::open(path);
         rs->MoveNext();
         rs->save(row(*rs, QStringLiteral("Second")));
-        QCOMPARE(rs->LastModified(), rs->bookmark());
+        QCOMPARE(rs->LastModified(), rs->Bookmark());
         rs->AddNew();
         QVERIFY(rs->isAdding());
         QCOMPARE(rs->AbsolutePosition(), -1);
@@ -51,7 +51,7 @@ private slots:
         QVERIFY_DB_ERROR(rs->save(row(*rs, QString(51, QLatin1Char('z')))), FieldTooSmall);
         QCOMPARE(fixture::names(path), QStringList({QString(50, QLatin1Char('x')), "Drink 2"}));
         QCOMPARE(fixture::integrity(path), QStringLiteral("ok"));
-        QVERIFY(Error(FieldTooSmall, QStringLiteral("DrinkName") + QChar(0x1f) + QStringLiteral("50"))
+        QVERIFY(Error(FieldTooSmall, QStringList{"DrinkName", "50"})
                     .description().contains(QStringLiteral("DrinkName takes at most 50 characters")));
     }
 
@@ -117,7 +117,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(sqlite3_exec(probe->handle(), "BEGIN IMMEDIATE; ROLLBACK;", nullptr, nullptr, nullptr) == SQLITE_BUSY, 10000);
         Connection::setBusyTimeout(300);
         auto slow = fixture::connect(path); // opened with the short timeout
-        Recordset other(slow, QStringLiteral("drinklst"));
+        RowSet other(slow, QStringLiteral("drinklst"));
         QVERIFY_DB_ERROR(other.save(row(other, QStringLiteral("Blocked"))), RecordLocked);
         holder.write("ROLLBACK;\n.quit\n");
         QVERIFY(holder.waitForFinished(10000));

@@ -1,6 +1,6 @@
 // Prints recipes of the supplied content to PDF files, for a look at the printout.
 // Arguments: OUTPUT-FOLDER NAME...; each recipe goes to OUTPUT-FOLDER/<name>.pdf.
-#include "printing.h"
+#include "tests/catalogue/printing.h"
 #include "platform/application.h"
 #include "platform/printer.h"
 

@@ -1,8 +1,8 @@
 // Shows the games chooser, a game window and the jokes or toasts window on the supplied
 // content, placed apart, for a look at both window families under a virtual display (no window
 // manager places them). Arguments: [game form [jokes or toasts form]].
-#include "catalogue/supplied.h"
-#include "extras/extras.h"
+#include "catalogue/compiler/builder.h"
+#include "extras/open.h"
 #include "platform/application.h"
 #include "platform/paths.h"
 

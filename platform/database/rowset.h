@@ -12,17 +12,17 @@
 
 namespace platform::db {
 
-using Bookmark = qint64;
+using BookmarkId = qint64;
 using Value = std::optional<QString>;
 
 // What the row set tells the data control that owns it.
-class RecordsetListener {
+class RowSetListener {
 public:
-    virtual ~RecordsetListener() = default;
+    virtual ~RowSetListener() = default;
     // Before the current row is left or saved (action codes 1..11); may save pending edits.
-    virtual void validate(int action) = 0;
+    virtual void rowLeaving(int action) = 0;
     // After another row, or no row, has become current.
-    virtual void repositioned() = 0;
+    virtual void rowEntered() = 0;
 };
 
 enum Action : int {
@@ -30,13 +30,13 @@ enum Action : int {
     ActionUpdate, ActionDelete, ActionFind, ActionBookmark, ActionClose, ActionUnload
 };
 
-class Recordset {
+class RowSet {
 public:
     // Throws Error: SourceNotFound, SyntaxInFrom, NotADatabase ...
-    Recordset(std::shared_ptr<Connection> connection, const QString& source);
-    ~Recordset();
+    RowSet(std::shared_ptr<Connection> connection, const QString& source);
+    ~RowSet();
 
-    void setListener(RecordsetListener* listener) { listener_ = listener; }
+    void setListener(RowSetListener* listener) { listener_ = listener; }
 
     const QStringList& fields() const { return fields_; }
     int fieldIndex(const QString& name) const; // -1 when absent; ignores case
@@ -48,9 +48,9 @@ public:
     bool hasCurrent() const;       // on a row that is not deleted (or adding)
     bool isAdding() const { return adding_; }
     int AbsolutePosition() const;  // -1 off the rows or while adding; throws RecordDeleted on a deleted row
-    Bookmark bookmark() const;     // throws NoCurrentRecord / RecordDeleted
-    void setBookmark(Bookmark b);  // throws RecordDeleted / NoCurrentRecord
-    Bookmark LastModified() const; // throws NoCurrentRecord when nothing was added or changed
+    BookmarkId Bookmark() const;     // throws NoCurrentRecord / RecordDeleted
+    void setBookmark(BookmarkId b);  // throws RecordDeleted / NoCurrentRecord
+    BookmarkId LastModified() const; // throws NoCurrentRecord when nothing was added or changed
 
     void MoveFirst();
     void MoveLast();
@@ -72,7 +72,7 @@ public:
     void notifyClose(int action);
 
 private:
-    void validate(int action);
+    void leaveRow(int action);
     void moveTo(qint64 index);           // reads the row, raises Reposition
     void readCurrent();
     qint64 nextLive(qint64 from, int step) const;
@@ -82,7 +82,7 @@ private:
     void markDeleted(qint64 index);
 
     std::shared_ptr<Connection> conn_;
-    RecordsetListener* listener_ = nullptr;
+    RowSetListener* listener_ = nullptr;
     QString base_;                 // the table rows are read from and written to
     QString keyColumn_;            // "zkey" or "rowid"
     QStringList fields_;           // without the key column
@@ -93,7 +93,7 @@ private:
     qint64 pos_ = -1;              // -1 before the first, keys_.size() after the last
     bool adding_ = false;
     bool noMatch_ = false;
-    std::optional<Bookmark> lastModified_;
+    std::optional<BookmarkId> lastModified_;
     std::vector<Value> current_;
     std::vector<Value> original_;  // as read, for the check that nobody else changed the row
     std::unique_ptr<Statement> readRow_;

@@ -2,6 +2,8 @@
 #include "app/frmAbout.h"
 #include "platform/application.h"
 
+using app::frmAbout;
+
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);

@@ -1,4 +1,4 @@
-#include "recordset.h"
+#include "rowset.h"
 #include "criteria.h"
 #include "errors.h"
 #include <QRegularExpression>
@@ -33,7 +33,7 @@ const QString kKey = QStringLiteral("zkey");
 
 } // namespace
 
-Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& source) : conn_(std::move(connection))
+RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : conn_(std::move(connection))
 {
     sqlite3* db = conn_->handle();
     const QString name = sourceName(source);
@@ -81,9 +81,9 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
     moveTo(nextLive(-1, 1)); // the first row, or after the end of an empty set
 }
 
-Recordset::~Recordset() = default;
+RowSet::~RowSet() = default;
 
-int Recordset::fieldIndex(const QString& name) const
+int RowSet::fieldIndex(const QString& name) const
 {
     for (int i = 0; i < fields_.size(); ++i)
         if (fields_[i].compare(name, Qt::CaseInsensitive) == 0)
@@ -91,15 +91,15 @@ int Recordset::fieldIndex(const QString& name) const
     return -1;
 }
 
-bool Recordset::isBOF() const { return pos_ < 0 || deletedSorted_.size() == keys_.size(); }
-bool Recordset::isEOF() const { return pos_ >= qint64(keys_.size()) || deletedSorted_.size() == keys_.size(); }
+bool RowSet::isBOF() const { return pos_ < 0 || deletedSorted_.size() == keys_.size(); }
+bool RowSet::isEOF() const { return pos_ >= qint64(keys_.size()) || deletedSorted_.size() == keys_.size(); }
 
-bool Recordset::hasCurrent() const
+bool RowSet::hasCurrent() const
 {
     return adding_ || (pos_ >= 0 && pos_ < qint64(keys_.size()) && !isDeleted(pos_));
 }
 
-int Recordset::AbsolutePosition() const
+int RowSet::AbsolutePosition() const
 {
     if (adding_ || pos_ < 0 || pos_ >= qint64(keys_.size()))
         return -1;
@@ -109,7 +109,7 @@ int Recordset::AbsolutePosition() const
     return int(pos_ - before);
 }
 
-void Recordset::requireCurrent() const
+void RowSet::requireCurrent() const
 {
     if (adding_ || pos_ < 0 || pos_ >= qint64(keys_.size()))
         throw Error(NoCurrentRecord);
@@ -117,30 +117,30 @@ void Recordset::requireCurrent() const
         throw Error(RecordDeleted);
 }
 
-Bookmark Recordset::bookmark() const
+BookmarkId RowSet::Bookmark() const
 {
     requireCurrent();
     return pos_;
 }
 
-void Recordset::setBookmark(Bookmark b)
+void RowSet::setBookmark(BookmarkId b)
 {
     if (b < 0 || b >= qint64(keys_.size()))
         throw Error(NoCurrentRecord);
     if (isDeleted(b))
         throw Error(RecordDeleted);
-    validate(ActionBookmark);
+    leaveRow(ActionBookmark);
     moveTo(b);
 }
 
-Bookmark Recordset::LastModified() const
+BookmarkId RowSet::LastModified() const
 {
     if (!lastModified_)
         throw Error(NoCurrentRecord);
     return *lastModified_;
 }
 
-qint64 Recordset::nextLive(qint64 from, int step) const
+qint64 RowSet::nextLive(qint64 from, int step) const
 {
     const qint64 n = qint64(keys_.size());
     qint64 i = from + step;
@@ -149,29 +149,29 @@ qint64 Recordset::nextLive(qint64 from, int step) const
     return std::clamp<qint64>(i, -1, n);
 }
 
-void Recordset::validate(int action)
+void RowSet::leaveRow(int action)
 {
     if (listener_)
-        listener_->validate(action);
+        listener_->rowLeaving(action);
     adding_ = false; // a new row not stored by the validate step is discarded
 }
 
-void Recordset::moveTo(qint64 index)
+void RowSet::moveTo(qint64 index)
 {
     pos_ = index;
     adding_ = false;
     readCurrent();
     if (listener_)
-        listener_->repositioned();
+        listener_->rowEntered();
 }
 
-void Recordset::markDeleted(qint64 index)
+void RowSet::markDeleted(qint64 index)
 {
     deleted_[size_t(index)] = true;
     deletedSorted_.insert(std::lower_bound(deletedSorted_.begin(), deletedSorted_.end(), index), index);
 }
 
-void Recordset::readCurrent()
+void RowSet::readCurrent()
 {
     current_.clear();
     original_.clear();
@@ -189,43 +189,43 @@ void Recordset::readCurrent()
     original_ = current_;
 }
 
-void Recordset::MoveFirst()
+void RowSet::MoveFirst()
 {
-    validate(ActionMoveFirst);
+    leaveRow(ActionMoveFirst);
     const qint64 target = nextLive(-1, 1);
     if (target >= qint64(keys_.size()))
         throw Error(NoCurrentRecord);
     moveTo(target);
 }
 
-void Recordset::MoveLast()
+void RowSet::MoveLast()
 {
-    validate(ActionMoveLast);
+    leaveRow(ActionMoveLast);
     const qint64 target = nextLive(qint64(keys_.size()), -1);
     if (target < 0)
         throw Error(NoCurrentRecord);
     moveTo(target);
 }
 
-void Recordset::MoveNext()
+void RowSet::MoveNext()
 {
     if (!adding_ && isEOF())
         throw Error(NoCurrentRecord);
-    validate(ActionMoveNext);
+    leaveRow(ActionMoveNext);
     moveTo(nextLive(pos_, 1));
 }
 
-void Recordset::MovePrevious()
+void RowSet::MovePrevious()
 {
     if (!adding_ && isBOF())
         throw Error(NoCurrentRecord);
-    validate(ActionMovePrevious);
+    leaveRow(ActionMovePrevious);
     moveTo(nextLive(pos_, -1));
 }
 
-void Recordset::FindFirst(const QString& criteria) { find(0, criteria); }
+void RowSet::FindFirst(const QString& criteria) { find(0, criteria); }
 
-void Recordset::FindNext(const QString& criteria) { find(std::max<qint64>(pos_ + 1, 0), criteria); }
+void RowSet::FindNext(const QString& criteria) { find(std::max<qint64>(pos_ + 1, 0), criteria); }
 
 namespace {
 // The criteria run inside the engine's scan, as a function registered only for one find.
@@ -255,10 +255,10 @@ void matchRow(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 const char* const kMatchFunction = "zestrel_find_match";
 } // namespace
 
-void Recordset::find(qint64 from, const QString& text)
+void RowSet::find(qint64 from, const QString& text)
 {
     const Criteria criteria(text, fields_); // a bad criteria changes nothing
-    validate(ActionFind);
+    leaveRow(ActionFind);
     FindCall call{&criteria, std::vector<int>(size_t(fields_.size()), -1)};
     QStringList args;
     for (int field : criteria.fieldsUsed()) {
@@ -306,17 +306,17 @@ void Recordset::find(qint64 from, const QString& text)
     moveTo(found.value_or(pos_));
 }
 
-void Recordset::AddNew()
+void RowSet::AddNew()
 {
-    validate(ActionAddNew);
+    leaveRow(ActionAddNew);
     adding_ = true;
     current_.assign(size_t(fields_.size()), std::nullopt);
     original_.clear();
     if (listener_)
-        listener_->repositioned();
+        listener_->rowEntered();
 }
 
-void Recordset::cancelAdd()
+void RowSet::cancelAdd()
 {
     if (!adding_)
         return;
@@ -324,10 +324,10 @@ void Recordset::cancelAdd()
     readCurrent();
 }
 
-void Recordset::Delete()
+void RowSet::Delete()
 {
     requireCurrent();
-    validate(ActionDelete);
+    leaveRow(ActionDelete);
     Statement del(conn_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
     del.bind(1, keys_[size_t(pos_)]);
     del.step();
@@ -336,7 +336,7 @@ void Recordset::Delete()
     original_.clear();
 }
 
-void Recordset::save(const std::vector<Value>& values)
+void RowSet::save(const std::vector<Value>& values)
 {
     if (int(values.size()) != fields_.size())
         throw Error(EngineFailure, QStringLiteral("a row of %1 values for %2 fields").arg(values.size()).arg(fields_.size()));
@@ -393,6 +393,6 @@ void Recordset::save(const std::vector<Value>& values)
     lastModified_ = pos_;
 }
 
-void Recordset::notifyClose(int action) { validate(action); }
+void RowSet::notifyClose(int action) { leaveRow(action); }
 
 } // namespace platform::db

@@ -1,0 +1,37 @@
+#include "catalogue/schema.h"
+
+#include <QStringList>
+
+namespace catalogue {
+
+namespace {
+
+// A text column; a limited one refuses values over the limit with a constraint that names the
+// column and the limit, which the engine turns into its "field is too small" failure.
+QString column(const QString& name, bool limited = true)
+{
+    if (!limited)
+        return QStringLiteral("%1 TEXT").arg(name);
+    return QStringLiteral("%1 TEXT CONSTRAINT len_%1_%2 CHECK (length(%1) <= %2)").arg(name).arg(kTextLimit);
+}
+
+} // namespace
+
+QString tablesSql()
+{
+    QStringList drink{QStringLiteral("zkey INTEGER PRIMARY KEY"), column(QStringLiteral("DrinkName"))};
+    for (int i = 1; i <= 10; ++i)
+        drink << column(QStringLiteral("Qty%1").arg(i)) << column(QStringLiteral("Ing%1").arg(i));
+    drink << column(QStringLiteral("Directions"), false) << column(QStringLiteral("Glass"), false);
+    QStringList sql{QStringLiteral("CREATE TABLE drinklst (%1)").arg(drink.join(QStringLiteral(", ")))};
+    sql << QStringLiteral("CREATE TABLE joke (zkey INTEGER PRIMARY KEY, ID INTEGER, joke TEXT)")
+        << QStringLiteral("CREATE TABLE Toasting (zkey INTEGER PRIMARY KEY, %1, Toasts TEXT)").arg(column(QStringLiteral("Cat")));
+    for (const char* t : {"cardgames", "dicegames", "coingames", "vocalgames", "boardgames"})
+        sql << QStringLiteral("CREATE TABLE %1 (zkey INTEGER PRIMARY KEY, %2, instructions TEXT)")
+                   .arg(QString::fromLatin1(t), column(QStringLiteral("name")));
+    sql << QStringLiteral("CREATE TABLE mediagames (zkey INTEGER PRIMARY KEY, %1, instructions TEXT, type TEXT)")
+               .arg(column(QStringLiteral("name")));
+    return sql.join(QStringLiteral(";\n"));
+}
+
+} // namespace catalogue

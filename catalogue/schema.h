@@ -1,0 +1,19 @@
+#pragma once
+// The recipe database as the application knows it: where it is, how it is opened, the limit on
+// its text fields and the tables it holds.
+#include <QString>
+
+namespace catalogue {
+
+inline const QString kDatabasePath = QStringLiteral("C:\\windows\\system\\Zestrel.mdb");
+// The help file the set-up installs and the main window names as the application's help.
+inline const QString kHelpPath = QStringLiteral("C:\\Windows\\System\\zestrel.hlp");
+inline const QString kConnect = QStringLiteral("MS Access;pwd=plumtonic;");
+// The most characters a limited text field takes (a name, a quantity, an ingredient line).
+constexpr int kTextLimit = 50;
+
+// The statements that create the recipe table and the eight side tables (without the stored
+// queries), separated by ";\n".
+QString tablesSql();
+
+} // namespace catalogue

@@ -1,0 +1,58 @@
+#include "platform/windowparts.h"
+
+#include "platform/controls.h"
+#include "platform/geometry.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+namespace platform {
+
+QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                               int width, int height)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    twips::place(button, left, top, width, height);
+    return button;
+}
+
+Label* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font)
+{
+    auto* label = new Label(parent, name, text);
+    label->setFont(font);
+    return label;
+}
+
+void placeLabel(QLabel* label, int left, int top, int width, int height)
+{
+    twips::place(label, left, top, width, height);
+    const QMargins m = label->contentsMargins();
+    const int needed =
+        label->fontMetrics().horizontalAdvance(label->text()) + m.left() + m.right() + 2 * label->margin();
+    if (needed > label->width()) {
+        label->setWordWrap(false);
+        label->resize(needed, label->height());
+    }
+}
+
+PictureBox* makePicture(QWidget* parent, const QString& name, const QString& svg, QSize pixels, bool sunken)
+{
+    auto* picture = new PictureBox(parent, name);
+    picture->setSunkenBorder(sunken);
+    picture->setPicture(svg, pixels);
+    return picture;
+}
+
+void makeToolWindow(QWidget* window)
+{
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+void BlackArea::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), Qt::black);
+}
+
+} // namespace platform
