@@ -6,8 +6,8 @@ namespace app::commandline {
 
 struct Request {
     enum class Action {
-        Start,   // the splash, then the main window
-        Exit,    // end at once with exitCode: --help or --version answered, or a misuse reported
+        Start, // the splash, then the main window
+        Exit, // end at once with exitCode: --help or --version answered, or a misuse reported
     };
     Action action = Action::Start;
     int exitCode = 0;

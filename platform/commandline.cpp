@@ -10,9 +10,9 @@ namespace {
 // What Qt's application objects take from the command line themselves.
 void letQtOptionsThrough(QCommandLineParser& parser)
 {
-    static const char* const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                            "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                            "display", "geometry", "style", "stylesheet"};
+    static const char* const withValue[] = {"platform",        "platformpluginpath", "platformtheme", "plugin",
+                                            "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+                                            "display",         "geometry",           "style",         "stylesheet"};
     static const char* const flags[] = {"reverse", "widgetcount"};
     for (const char* name : withValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));

@@ -103,9 +103,9 @@ bool registerSysInfo()
 int main(int argc, char** argv)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Installs Zestrel's supplied recipe database (only where none is) and help file into the user's "
-        "data, and registers the system information tool."));
+    parser.setApplicationDescription(
+        QStringLiteral("Installs Zestrel's supplied recipe database (only where none is) and help file into the user's "
+                       "data, and registers the system information tool."));
     parser.addPositionalArgument(QStringLiteral("supplied-dir"),
                                  QStringLiteral("The folder to install from; by default the installation's own."),
                                  QStringLiteral("[supplied-dir]"));

@@ -13,7 +13,8 @@
 int main(int argc, char** argv)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows what the system, its memory, its displays and the libraries in use are."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows what the system, its memory, its displays and the libraries in use are."));
     if (const auto exitCode = platform::commandline::parse(parser, platform::commandline::arguments(argc, argv)))
         return *exitCode;
     QApplication app(argc, argv);
