@@ -24,7 +24,8 @@ Engine& engine()
     return e;
 }
 
-// Starts the viewer on the request; it takes the request from its command line.
+// Starts the viewer on the request; it takes the request from its command line, and closes when
+// this program ends.
 void startViewer(const QJsonObject& request)
 {
     const QString program = viewerProgram();
@@ -41,6 +42,7 @@ void startViewer(const QJsonObject& request)
     viewer.setArguments({QStringLiteral("--command"),
                          QString::number(request[u"command"].toInt()),
                          QStringLiteral("--keyword"), request[u"keyword"].toString(),
+                         QStringLiteral("--owner"), QString::number(QCoreApplication::applicationPid()),
                          request[u"file"].toString()});
     if (!viewer.startDetached())
         throw Failure(start + viewer.errorString() + u'.');

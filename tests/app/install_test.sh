@@ -1,25 +1,50 @@
 #!/usr/bin/env bash
-# Installs the build into a fresh prefix and starts it the way its desktop entry does: the
-# installed set-up installs the database from its own supplied folder and registers its own
-# system information tool, then the application runs.
+# Installs the build the way a distribution package is made (staged with DESTDIR, prefix /usr),
+# checks every installed path, validates the menu entry, the metainfo and the manual pages, checks
+# every program's --help and --version, and starts the staged copy the way its desktop entry
+# does: the installed set-up installs the database from its own supplied folder and registers
+# its own system information tool, then the application runs.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+expected=$({
+  printf 'usr/bin/%s\n' zestrel zestrel-setup zestrel-sysinfo zestrel-help zestrel-launch
+  echo usr/share/applications/zestrel.desktop
+  echo usr/share/icons/hicolor/scalable/apps/zestrel.svg
+  echo usr/share/metainfo/org.zestrel.Zestrel.metainfo.xml
+  printf 'usr/share/man/man1/%s.1.gz\n' zestrel zestrel-setup zestrel-help
+  (cd "$build/supplied" && find . -type f | sed 's|^\./|usr/share/zestrel/|')
+} | sort)
+installed=$(cd "$stage" && find . ! -type d | sed 's|^\./||' | sort)
+[ "$installed" = "$expected" ] || fail "the staged install differs from what is expected:
+$(diff <(echo "$expected") <(echo "$installed") || true)"
+prefix=$stage/usr
 for f in bin/zestrel bin/zestrel-setup bin/zestrel-sysinfo bin/zestrel-help bin/zestrel-launch; do
-  [ -x "$prefix/$f" ] || fail "$f is not installed"
+  [ -x "$prefix/$f" ] || fail "$f is not executable"
 done
-[ -f "$prefix/share/icons/hicolor/scalable/apps/zestrel.svg" ] || fail "no icon"
-[ -f "$prefix/share/zestrel/zestrel.hlp" ] || fail "no help file"
 entry="$prefix/share/applications/zestrel.desktop"
-grep -qxF "Exec=\"$prefix/bin/zestrel-launch\"" "$entry" || fail "the entry does not run the launcher: $(grep ^Exec "$entry")"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$entry" || fail "desktop-file-validate"
-fi
+grep -qxF 'Exec="/usr/bin/zestrel-launch"' "$entry" || fail "the entry does not run the launcher: $(grep ^Exec "$entry")"
+desktop-file-validate "$entry" || fail "desktop-file-validate"
+report=$(appstreamcli validate-tree --no-net "$stage" 2>&1) || fail "appstreamcli: $report"
+for page in "$prefix"/share/man/man1/*; do
+  report=$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null) && [ -z "$report" ] || fail "$page: $report"
+done
+
+# Every program answers --help and --version with no display to open, its version the newest
+# release that the metainfo names, and refuses an option it does not know.
+release=$(grep -o -m1 '<release version="[^"]*"' "$prefix"/share/metainfo/*.xml | cut -d'"' -f2)
+for p in zestrel zestrel-setup zestrel-help zestrel-sysinfo; do
+  run() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/$p" "$@"; }
+  [ "$(run --version)" = "$p $release" ] || fail "$p --version: $(run --version 2>&1)"
+  run --help | grep -q "^Usage: $p " || fail "$p --help"
+  rc=0; run --no-such-option 2>/dev/null || rc=$?
+  [ "$rc" -eq 2 ] || fail "$p took an unknown option (exit $rc)"
+done
 
 # A supplied file that only the installation has: the set-up must take it from there.
 printf 'installed copy\n' > "$prefix/share/zestrel/Zestrel.mdb"

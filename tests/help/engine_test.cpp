@@ -1,6 +1,6 @@
 // The help engine as the application uses it: the viewer program started for real (offscreen),
-// a second call reaching the same viewer, the failures the application and the viewer report,
-// and the set-up putting the help file in place.
+// a second call reaching the same viewer, the viewer closing with its owner, the failures the
+// application and the viewer report, and the set-up putting the help file in place.
 #include "platform/help.h"
 #include "platform/paths.h"
 #include "tests/common/testmain.h"
@@ -133,6 +133,9 @@ private slots:
         QCOMPARE((*first)[u"file"].toString(), platform::paths::resolve(helpPath));
         QCOMPARE((*first)[u"topic"].toString(), QStringLiteral("welcome.html"));
         const qint64 pid = (*first)[u"pid"].toInteger();
+        QVERIFY2(contents(QStringLiteral("/proc/%1/cmdline").arg(pid))
+                     .contains("\0--owner\0" + QByteArray::number(QCoreApplication::applicationPid()) + '\0'),
+                 "the viewer does not close with the program that started it");
 
         help::call(nullptr, helpPath, Command::PartialKey, {});
         auto now = viewerWhen([](const QJsonObject& s) { return s[u"view"].toString() == u"keywords"; });
@@ -150,6 +153,22 @@ private slots:
         QVERIFY(now);
         QCOMPARE((*now)[u"pid"].toInteger(), pid);
         QCOMPARE((*now)[u"message"].toString(), QString());
+    }
+
+    void viewerClosesWhenItsOwnerEnds()
+    {
+        installHelp();
+        QProcess owner;
+        owner.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(owner.waitForStarted());
+        QVERIFY(QProcess::startDetached(help::viewerProgram(), {QStringLiteral("--owner"), QString::number(owner.processId()),
+                                                               platform::paths::resolve(helpPath)}));
+        const auto state = viewerWhen([](const QJsonObject& s) { return s[u"view"].toString() == u"contents"; });
+        QVERIFY(state);
+        const qint64 pid = (*state)[u"pid"].toInteger();
+        owner.kill();
+        QVERIFY(owner.waitForFinished());
+        QVERIFY(waitUntil([pid] { return !alive(pid); }, 10000));
     }
 
     void viewerReportsAMissingHelpFile()

@@ -6,6 +6,7 @@
 // Without SUPPLIED_DIR an installed set-up takes the supplied folder of its installation, one
 // in the build tree that of the build.
 #include "catalogue/schema.h"
+#include "platform/commandline.h"
 #include "platform/identity.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -101,10 +102,18 @@ bool registerSysInfo()
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Installs Zestrel's supplied recipe database (only where none is) and help file into the user's "
+                       "data, and registers the system information tool."));
+    parser.addPositionalArgument(QStringLiteral("supplied-dir"),
+                                 QStringLiteral("The folder to install from; by default the installation's own."),
+                                 QStringLiteral("[supplied-dir]"));
+    if (const auto exitCode = platform::commandline::parse(parser, platform::commandline::arguments(argc, argv), 0, 1))
+        return *exitCode;
     QCoreApplication app(argc, argv);
     platform::setApplicationIdentity();
-    const QStringList args = app.arguments();
-    const QString supplied = args.size() > 1 ? args[1] : suppliedDir();
+    const QString supplied = parser.positionalArguments().value(0, suppliedDir());
     const bool database = installOnce(QDir(supplied).filePath(QStringLiteral("Zestrel.mdb")), catalogue::kDatabasePath);
     const bool help = installCurrent(QDir(supplied).filePath(QStringLiteral("zestrel.hlp")), catalogue::kHelpPath);
     const bool registered = registerSysInfo();

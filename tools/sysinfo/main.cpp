@@ -1,5 +1,6 @@
 // Zestrel's system information tool: what the system, its memory, its displays and the
 // libraries in use are, in one window. The About box starts it.
+#include "platform/commandline.h"
 #include "tools/sysinfo/facts.h"
 
 #include <QApplication>
@@ -11,6 +12,11 @@
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows what the system, its memory, its displays and the libraries in use are."));
+    if (const auto exitCode = platform::commandline::parse(parser, platform::commandline::arguments(argc, argv)))
+        return *exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zestrel System Information"));
 
