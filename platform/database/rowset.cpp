@@ -37,7 +37,9 @@ RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : 
 {
     sqlite3* db = conn_->handle();
     const QString name = sourceName(source);
-    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
+    // A temporary view of this connection stands in front of the file's object of the same name.
+    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_temp_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE "
+                                        "UNION ALL SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
                                         "AND name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite_%'"));
     lookup.bind(1, Value(name));
     if (name.isEmpty() || !lookup.step())
