@@ -19,16 +19,18 @@ const QString kWords = QStringLiteral("zcategory_words");
 
 QString quoted(const QString& name) { return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'); }
 
-// The rows of `from` (zkey and the rule inputs i, n, g) that belong to each category, added to
-// the membership table: one statement per category.
+// The rows of `from` (zkey and the rule inputs i, n, g) added to the membership table of each
+// category they belong to: one statement, each row's inputs read once for all categories.
 QString memberInserts(const std::vector<CategoryRule>& rules, const QString& from)
 {
-    const RuleInputs words{QStringLiteral("i"), QStringLiteral("n"), QStringLiteral("g")};
-    QStringList inserts;
-    for (const Category& c : categories())
-        inserts << QStringLiteral("INSERT INTO %1 (category, zkey) SELECT '%2', zkey FROM %3 WHERE %4")
-                       .arg(kMembers, c.query, from, categoryCondition(c.query, rules, words));
-    return inserts.join(QStringLiteral("; "));
+    const RuleInputs words{QStringLiteral("r.i"), QStringLiteral("r.n"), QStringLiteral("r.g")};
+    QStringList names, tests;
+    for (const Category& c : categories()) {
+        names << QStringLiteral("SELECT '%1' AS query").arg(c.query);
+        tests << QStringLiteral("WHEN '%1' THEN %2").arg(c.query, categoryCondition(c.query, rules, words));
+    }
+    return QStringLiteral("INSERT INTO %1 (category, zkey) SELECT c.query, r.zkey FROM %2 AS r, (%3) AS c WHERE CASE c.query %4 END")
+        .arg(kMembers, from, names.join(QStringLiteral(" UNION ALL ")), tests.join(QLatin1Char(' ')));
 }
 
 // The rule inputs of drinklst's rows (or of the NEW row in a trigger), each worked out once.
@@ -97,7 +99,8 @@ std::vector<SchemaObject> membershipLayout(const std::vector<CategoryRule>& rule
     for (const Category& c : categories())
         layout.push_back({QStringLiteral("view"), c.query, storedQuery(c)});
     // A row's old memberships go first, also those of a row that an INSERT OR REPLACE replaced.
-    const QString classify = memberInserts(rules, QStringLiteral("(%1)").arg(inputsSelect(QStringLiteral("NEW."))));
+    // With LIMIT the row's inputs stay a subquery worked out once, not copied into every test.
+    const QString classify = memberInserts(rules, QStringLiteral("(%1 LIMIT 1)").arg(inputsSelect(QStringLiteral("NEW."))));
     QStringList watched{QStringLiteral("zkey")};
     for (const QString& name : recipeColumns())
         if (name.startsWith(QLatin1String("Ing")) || name == QLatin1String("DrinkName") || name == QLatin1String("Glass"))
