@@ -177,6 +177,9 @@ void switchCategories(qint64 n, const std::shared_ptr<Connection>& conn)
     const double pass = fullPass(db);
     std::printf("| %lld | category switch, slowest; floor: one full pass over the rows | %.1f | %.1f | %.2f |\n", (long long)n,
                 slowest, pass, slowest / pass);
+    std::fflush(stdout);
+    if (n > 100000)
+        return; // tens of minutes at this size
     const QString cordials = catalogue::categoryCondition(QStringLiteral("Cordials"), catalogue::programRules(),
                                                           catalogue::RuleInputs::ofColumns());
     const double earlier = timeIt(3, [&] {
