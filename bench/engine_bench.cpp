@@ -5,6 +5,7 @@
 #include "catalogue/compiler/builder.h"
 #include "catalogue/membership.h"
 #include "catalogue/upgrade.h"
+#include "memory.h"
 #include "platform/database/rowset.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -68,16 +69,6 @@ double timeIt(int runs, const std::function<void()>& f)
     }
     std::nth_element(t.begin(), t.begin() + long(t.size() / 2), t.end());
     return t[t.size() / 2];
-}
-
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    f.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
 }
 
 struct Floor { // the raw C API doing the same jobs
@@ -312,7 +303,7 @@ int main(int argc, char** argv)
         floor.keyList.clear();
         floor.keyList.shrink_to_fit();
         auto held = std::make_unique<RowSet>(conn, QStringLiteral("drinklst"));
-        std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, residentKiB());
+        std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, memoryKiB("VmRSS"));
         // Put the file back as generated for the next run.
         conn.reset();
         held.reset();

@@ -5,39 +5,16 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "catalogue/schema.h"
+#include "memory.h"
 #include "platform/application.h"
 #include "platform/database/connection.h"
 #include "platform/forms.h"
 #include "platform/paths.h"
-#include <QFile>
 #include <QWindow>
 #include <algorithm>
-#include <chrono>
+#include "timing.h"
 #include <cstdio>
 
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-double ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
-
-long peakKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    f.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -68,6 +45,6 @@ int main(int argc, char** argv)
     const double s = median(start), f = median(floor);
     std::printf("| \"Start\" to the main window exposed with its first recipe (median of %d); floor: open the file, read the first row | %.1f | %.1f | %.2f |\n",
                 runs, s, f, f > 0 ? s / f : 0);
-    std::printf("| peak resident memory with the main window open | %ld KiB | | |\n", peakKiB());
+    std::printf("| peak resident memory with the main window open | %ld KiB | | |\n", memoryKiB("VmHWM"));
     return 0;
 }

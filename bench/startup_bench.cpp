@@ -3,7 +3,7 @@
 //   startup_bench RUNS BARE_WINDOW ZESTREL
 #include <xcb/xcb.h>
 #include <algorithm>
-#include <chrono>
+#include "timing.h"
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +14,6 @@
 #include <vector>
 
 extern char** environ;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -53,14 +52,6 @@ void stop(pid_t pid)
 {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
-}
-
-double ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 } // namespace
