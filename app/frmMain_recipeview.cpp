@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "catalogue/recordcommands.h"
 #include "catalogue/schema.h"
+#include "catalogue/upgrade.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/datacontrol.h"
@@ -72,6 +73,7 @@ void frmMain::buildRecipeView(QWidget* client)
     Data1 = new platform::DataControl(client, QStringLiteral("Data1"));
     Data1->setDatabaseName(catalogue::kDatabasePath);
     Data1->setConnect(catalogue::kConnect);
+    Data1->setOpenStep(catalogue::prepareCatalogue); // the file is brought to the current layout as it opens
     Data1->setRecordSource(QStringLiteral("drinklst"));
     Data1->setCaption(QStringLiteral("Drink# 0"));
     place(Data1, 0, 5895, 9480, 345);

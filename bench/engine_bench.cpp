@@ -1,7 +1,11 @@
 // The row-set engine against the least work the SQLCipher C API needs for the same result,
 // on generated catalogues of 10 000, 100 000 and 1 000 000 recipes.
 //   engine_bench [WORK_DIR] [SIZES...]      (default /tmp/zestrel-bench, 10000 100000 1000000)
+#include "catalogue/categories.h"
 #include "catalogue/compiler/builder.h"
+#include "catalogue/membership.h"
+#include "catalogue/upgrade.h"
+#include "memory.h"
 #include "platform/database/rowset.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +25,8 @@ const QString kFind = QStringLiteral("DrinkName Like '*sour*'");
 // Every thousandth recipe from 90 % of the way on is a sour, so a find crosses most of the file.
 QString nameOf(qint64 i, qint64 n) { return (i >= n * 9 / 10 && i % 1000 == 0) ? QStringLiteral("Whiskey Sour %1").arg(i) : QStringLiteral("Drink %1").arg(i); }
 
+// The supplied recipes, named "Drink n", copied until there are n; each copy keeps the categories
+// of its original (copied with it, the triggers standing aside while the file grows).
 QString generate(const QString& dir, qint64 n)
 {
     const QString path = QStringLiteral("%1/catalogue-%2.mdb").arg(dir).arg(n);
@@ -28,21 +34,25 @@ QString generate(const QString& dir, qint64 n)
         return path;
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
-    catalogue::Content empty;
-    QFile rules(QStringLiteral(ZESTREL_SOURCE_DIR "/content/categories.txt"));
-    rules.open(QIODevice::ReadOnly);
-    empty.categories = catalogue::parseCategories(QString::fromUtf8(rules.readAll()));
-    catalogue::buildDatabase(temp, empty);
+    catalogue::Content content = catalogue::loadContent(QStringLiteral(ZESTREL_SOURCE_DIR "/content"));
+    content.recipes.resize(size_t(std::min<qint64>(n, qint64(content.recipes.size()))));
+    for (size_t i = 0; i < content.recipes.size(); ++i)
+        content.recipes[i].name = nameOf(qint64(i) + 1, n);
+    catalogue::buildDatabase(temp, content);
     Connection db(temp, catalogue::kConnect);
-    db.exec(QStringLiteral("PRAGMA synchronous=OFF; BEGIN"));
-    Statement insert(db.handle(), QStringLiteral("INSERT INTO drinklst (DrinkName, Qty1, Ing1, Qty2, Ing2, Directions, Glass) "
-                                                 "VALUES (?1, '2 oz', 'Bourbon', '1 oz', 'Fresh lemon juice', "
-                                                 "'Shake with ice.\nStrain into the glass.', 'Whiskey Sour')"));
-    for (qint64 i = 0; i < n; ++i) {
-        insert.reset();
-        insert.bind(1, Value(nameOf(i, n)));
-        insert.step();
+    db.exec(QStringLiteral("PRAGMA synchronous=OFF; BEGIN; DROP TRIGGER zcategory_insert; DROP TRIGGER zcategory_update; "
+                           "DROP TRIGGER zcategory_delete"));
+    const QString columns = catalogue::recipeColumns().join(QLatin1Char(','));
+    for (qint64 have = qint64(content.recipes.size()); have < n; have *= 2) {
+        db.exec(QStringLiteral("INSERT INTO drinklst (zkey,%1) SELECT zkey + %2,%1 FROM drinklst WHERE zkey + %2 <= %3; "
+                               "INSERT INTO zcategory_members SELECT category, zkey + %2 FROM zcategory_members WHERE zkey + %2 <= %3")
+                    .arg(columns).arg(have).arg(n));
     }
+    db.exec(QStringLiteral("UPDATE drinklst SET DrinkName = 'Drink ' || zkey; "
+                           "UPDATE drinklst SET DrinkName = 'Whiskey Sour ' || zkey WHERE zkey >= %1 AND zkey % 1000 = 0").arg(n * 9 / 10));
+    for (const catalogue::SchemaObject& o : catalogue::membershipLayout(content.categories))
+        if (o.type == QLatin1String("trigger"))
+            db.exec(o.sql);
     db.exec(QStringLiteral("COMMIT"));
     QFile::rename(temp, path);
     return path;
@@ -59,16 +69,6 @@ double timeIt(int runs, const std::function<void()>& f)
     }
     std::nth_element(t.begin(), t.begin() + long(t.size() / 2), t.end());
     return t[t.size() / 2];
-}
-
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    f.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
 }
 
 struct Floor { // the raw C API doing the same jobs
@@ -119,6 +119,94 @@ struct Floor { // the raw C API doing the same jobs
     }
 };
 
+double fullPass(sqlite3* db)
+{
+    return timeIt(3, [&] {
+        Statement pass(db, QStringLiteral("SELECT max(length(Directions)) FROM drinklst"));
+        pass.step();
+    });
+}
+
+// Choosing each category: the row set opened over its stored query, beside the least work for
+// the same list straight from the membership index (every key of the category, then its first
+// row); the slowest category also beside one full pass over the rows, and beside the earlier
+// layout's stored query, which tested every row.
+void switchCategories(qint64 n, const std::shared_ptr<Connection>& conn)
+{
+    sqlite3* db = conn->handle();
+    std::vector<double> ratios;
+    double slowest = 0, slowestFloor = 0;
+    QString slowestName;
+    for (const catalogue::Category& c : catalogue::categories()) {
+        const double e = timeIt(9, [&] { RowSet rs(conn, c.query); });
+        const double f = timeIt(9, [&] {
+            Statement keys(db, QStringLiteral("SELECT zkey FROM zcategory_members WHERE category = ?1"));
+            keys.bind(1, Value(c.query));
+            std::vector<qint64> list;
+            while (keys.step())
+                list.push_back(keys.int64(0));
+            if (list.empty())
+                return;
+            Statement first(db, QStringLiteral("SELECT * FROM drinklst WHERE zkey = ?1"));
+            first.bind(1, list.front());
+            if (first.step())
+                for (int i = 0; i < first.columnCount(); ++i)
+                    (void)first.text(i);
+        });
+        ratios.push_back(e / f);
+        if (e > slowest) {
+            slowest = e;
+            slowestFloor = f;
+            slowestName = c.query;
+        }
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("| %lld | category switch, median ratio of 16; floor: the category's keys from the membership index | | | %.2f |\n",
+                (long long)n, ratios[ratios.size() / 2]);
+    std::printf("| %lld | category switch, slowest (%s); same floor | %.1f | %.1f | %.2f |\n", (long long)n,
+                qPrintable(slowestName), slowest, slowestFloor, slowest / slowestFloor);
+    const double pass = fullPass(db);
+    std::printf("| %lld | category switch, slowest; floor: one full pass over the rows | %.1f | %.1f | %.2f |\n", (long long)n,
+                slowest, pass, slowest / pass);
+    std::fflush(stdout);
+    if (n > 100000)
+        return; // tens of minutes at this size
+    const QString cordials = catalogue::categoryCondition(QStringLiteral("Cordials"), catalogue::programRules(),
+                                                          catalogue::RuleInputs::ofColumns());
+    const double earlier = timeIt(3, [&] {
+        Statement all(db, QStringLiteral("SELECT zkey FROM drinklst WHERE %1").arg(cordials));
+        while (all.step()) {
+        }
+    });
+    std::printf("| %lld | earlier layout: Cordials' stored query testing every row; floor: one full pass | %.1f | %.1f | %.2f |\n",
+                (long long)n, earlier, pass, earlier / pass);
+    std::fflush(stdout);
+}
+
+// Upgrading a file of the earlier layout (stored queries testing every row), beside one full pass.
+void upgrade(qint64 n, const QString& dir)
+{
+    const QString path = QStringLiteral("%1/earlier-%2.mdb").arg(dir).arg(n);
+    QFile::remove(path);
+    QFile::copy(generate(dir, n), path);
+    auto conn = std::make_shared<Connection>(path, catalogue::kConnect);
+    conn->exec(QStringLiteral("DROP TRIGGER zcategory_insert; DROP TRIGGER zcategory_update; DROP TRIGGER zcategory_delete; "
+                              "DROP TABLE zcategory_members; DROP INDEX drinklst_zkey"));
+    for (const catalogue::Category& c : catalogue::categories())
+        conn->exec(QStringLiteral("DROP VIEW \"%1\"; CREATE VIEW \"%1\" AS SELECT * FROM drinklst WHERE %2")
+                       .arg(c.query, catalogue::categoryCondition(c.query, catalogue::programRules(), catalogue::RuleInputs::ofColumns())));
+    const double pass = fullPass(conn->handle());
+    const double e = timeIt(1, [&] { catalogue::prepareCatalogue(*conn); });
+    std::printf("| %lld | upgrade of an earlier-layout file (once); floor: one full pass | %.1f | %.1f | %.2f |\n", (long long)n, e, pass,
+                e / pass);
+    const double again = timeIt(21, [&] { catalogue::prepareCatalogue(*conn); });
+    std::printf("| %lld | check of an upgraded file at each opening; floor: one full pass | %.1f | %.1f | %.2f |\n", (long long)n, again,
+                pass, again / pass);
+    std::fflush(stdout);
+    conn.reset();
+    QFile::remove(path);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -146,7 +234,8 @@ int main(int argc, char** argv)
         std::unique_ptr<RowSet> rs;
         const double openE = timeIt(openRuns, [&] { rs = std::make_unique<RowSet>(conn, QStringLiteral("drinklst")); });
         const double openF = timeIt(openRuns, [&] { floor.open(); });
-        row(n, "open (first row current)", openE, openF);
+        row(n, "open (first row current); floor: every key read", openE, openF);
+        switchCategories(n, conn);
 
         qint64 i = 0;
         const int moves = int(std::min<qint64>(20001, n - 2));
@@ -203,15 +292,24 @@ int main(int argc, char** argv)
             floor.read(floor.keyList[--k]);
         });
         row(n, "Delete + MoveNext", delE, delF);
+        std::unique_ptr<RowSet> reopened;
+        const double lastFreshE = timeIt(openRuns, [&] {
+            reopened = std::make_unique<RowSet>(conn, QStringLiteral("drinklst"));
+            reopened->MoveLast();
+        });
+        row(n, "open + MoveLast (every key read); floor: every key read", lastFreshE, openF);
+        reopened.reset();
         rs.reset();
         floor.keyList.clear();
         floor.keyList.shrink_to_fit();
         auto held = std::make_unique<RowSet>(conn, QStringLiteral("drinklst"));
-        std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, residentKiB());
+        std::printf("| %lld | resident memory with the set open | %ld KiB | | |\n", (long long)n, memoryKiB("VmRSS"));
         // Put the file back as generated for the next run.
         conn.reset();
         held.reset();
         QFile::remove(path);
+        if (n <= 100000)
+            upgrade(n, dir);
     }
     return 0;
 }

@@ -17,12 +17,19 @@ QString column(const QString& name, bool limited = true)
 
 } // namespace
 
+QStringList recipeColumns()
+{
+    QStringList names{QStringLiteral("DrinkName")};
+    for (int i = 1; i <= 10; ++i)
+        names << QStringLiteral("Qty%1").arg(i) << QStringLiteral("Ing%1").arg(i);
+    return names << QStringLiteral("Directions") << QStringLiteral("Glass");
+}
+
 QString tablesSql()
 {
-    QStringList drink{QStringLiteral("zkey INTEGER PRIMARY KEY"), column(QStringLiteral("DrinkName"))};
-    for (int i = 1; i <= 10; ++i)
-        drink << column(QStringLiteral("Qty%1").arg(i)) << column(QStringLiteral("Ing%1").arg(i));
-    drink << column(QStringLiteral("Directions"), false) << column(QStringLiteral("Glass"), false);
+    QStringList drink{QStringLiteral("zkey INTEGER PRIMARY KEY")};
+    for (const QString& name : recipeColumns())
+        drink << column(name, name != QLatin1String("Directions") && name != QLatin1String("Glass"));
     QStringList sql{QStringLiteral("CREATE TABLE drinklst (%1)").arg(drink.join(QStringLiteral(", ")))};
     sql << QStringLiteral("CREATE TABLE joke (zkey INTEGER PRIMARY KEY, ID INTEGER, joke TEXT)")
         << QStringLiteral("CREATE TABLE Toasting (zkey INTEGER PRIMARY KEY, %1, Toasts TEXT)").arg(column(QStringLiteral("Cat")));

@@ -2,6 +2,7 @@
 // The recipe database as the application knows it: where it is, how it is opened, the limit on
 // its text fields and the tables it holds.
 #include <QString>
+#include <QStringList>
 
 namespace catalogue {
 
@@ -11,6 +12,9 @@ inline const QString kHelpPath = QStringLiteral("C:\\Windows\\System\\zestrel.hl
 inline const QString kConnect = QStringLiteral("MS Access;pwd=plumtonic;");
 // The most characters a limited text field takes (a name, a quantity, an ingredient line).
 constexpr int kTextLimit = 50;
+
+// The recipe columns of drinklst in their order (without the key column zkey).
+QStringList recipeColumns();
 
 // The statements that create the recipe table and the eight side tables (without the stored
 // queries), separated by ";\n".

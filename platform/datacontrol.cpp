@@ -79,7 +79,10 @@ void DataControl::Refresh()
         // The same file with the same connect string keeps its connection: re-keying is slow.
         if (!connection_ || connectionKey_ != key) {
             connection_.reset();
-            connection_ = std::make_shared<db::Connection>(path, connect_);
+            auto opened = std::make_shared<db::Connection>(path, connect_);
+            if (openStep_)
+                openStep_(*opened);
+            connection_ = std::move(opened);
             connectionKey_ = key;
         }
         rowSet_ = std::make_unique<db::RowSet>(connection_, recordSource_);

@@ -3,6 +3,7 @@
 // owns one open row set over its record source and fills its bound text boxes.
 #include "platform/database/rowset.h"
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
     void setRecordSource(const QString& source) { recordSource_ = source; } // takes effect at the next Refresh
     QString Caption() const;
     void setCaption(const QString& text);
+
+    // A step run on each connection this control opens, before the first row set over it; its
+    // failure (a db::Error) fails the opening, and the next opening tries again.
+    void setOpenStep(std::function<void(db::Connection&)> step) { openStep_ = std::move(step); }
 
     // The open row set; throws Error(NoOpenRecordset) while none is open.
     db::RowSet& Recordset() const;
@@ -65,6 +70,7 @@ private:
 
     QString databaseName_, connect_, recordSource_;
     std::shared_ptr<db::Connection> connection_;
+    std::function<void(db::Connection&)> openStep_;
     QString connectionKey_;
     std::unique_ptr<db::RowSet> rowSet_;
     struct Binding { TextBox* box; QString column; };

@@ -101,29 +101,6 @@ std::vector<Recipe> parseRecipes(const QString& text)
     return recipes;
 }
 
-std::vector<CategoryRule> parseCategories(const QString& text)
-{
-    std::vector<CategoryRule> rules;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int n = 0; n < lines.size(); ++n) {
-        const QString line = lines[n].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList parts = line.split(QLatin1Char('|'));
-        if (parts.size() != 3)
-            bad(n + 1, QStringLiteral("expected 'query | kind | words'"));
-        CategoryRule rule{parts[0].trimmed(), parts[1].trimmed(), {}};
-        for (const QString& w : parts[2].split(QLatin1Char(',')))
-            if (!w.trimmed().isEmpty())
-                rule.words << w.trimmed();
-        if (!QStringList{QStringLiteral("ingredient"), QStringLiteral("except"), QStringLiteral("name"),
-                         QStringLiteral("glass"), QStringLiteral("alcohol")}.contains(rule.kind))
-            bad(n + 1, QStringLiteral("unknown rule kind '%1'").arg(rule.kind));
-        rules.push_back(rule);
-    }
-    return rules;
-}
-
 std::vector<Row> parseRecords(const QString& text, const QStringList& keys, const QString& body)
 {
     std::vector<Row> rows;

@@ -35,6 +35,8 @@ const std::map<int, Texts>& table()
         {RecordLocked, {"The database is locked by another user; the record could not be saved. Try again in a moment.", nullptr}},
         {NotADatabase, {"The file '%1' is not a database in a recognised format, or it is damaged.",
                         "The file is not a database in a recognised format, or it is damaged."}},
+        {UnusableLayout, {"The database file '%1' does not hold the recipe table and stored queries this program needs, and they cannot be rebuilt.",
+                          "The database file does not hold the recipe table and stored queries this program needs, and they cannot be rebuilt."}},
         {SaveRefused, {"The database refused to save the record: %1.", "The database refused to save the record."}},
         {EngineFailure, {"The database engine reported a failure: %1.", "The database engine reported a failure."}},
     };

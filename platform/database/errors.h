@@ -24,6 +24,7 @@ enum ErrorNumber : int {
     RecordLocked = 3260,
     NotADatabase = 3343,
     SaveRefused = 3400,
+    UnusableLayout = 3410,
     EngineFailure = 3000,
 };
 

@@ -3,6 +3,7 @@
 #include "errors.h"
 #include <QRegularExpression>
 #include <algorithm>
+#include <limits>
 
 namespace platform::db {
 
@@ -30,6 +31,8 @@ QString sourceName(const QString& source)
 }
 
 const QString kKey = QStringLiteral("zkey");
+// The first page of keys is small, so that a list opens at once at any size; later pages grow.
+constexpr qint64 kFirstPage = 200, kLargestPage = 51200;
 
 } // namespace
 
@@ -37,7 +40,9 @@ RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : 
 {
     sqlite3* db = conn_->handle();
     const QString name = sourceName(source);
-    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
+    // A temporary view of this connection stands in front of the file's object of the same name.
+    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_temp_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE "
+                                        "UNION ALL SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
                                         "AND name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite_%'"));
     lookup.bind(1, Value(name));
     if (name.isEmpty() || !lookup.step())
@@ -63,15 +68,15 @@ RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : 
         throw Error(SyntaxInFrom, source);
     keyColumn_ = hasKey ? kKey : QStringLiteral("rowid");
 
-    const QString order = isView ? QString() : QStringLiteral(" ORDER BY %1").arg(keyColumn_);
-    Statement keys(db, QStringLiteral("SELECT %1 FROM %2%3").arg(isView ? kKey : keyColumn_, quoted(object), order));
-    while (keys.step()) {
-        const qint64 k = keys.int64(0);
-        if (!keys_.empty() && k <= keys_.back())
-            keysAscending_ = false;
-        keys_.push_back(k);
-    }
-    deleted_.assign(keys_.size(), false);
+    Statement last(db, QStringLiteral("SELECT max(%1) FROM %2").arg(keyColumn_, quoted(base_)));
+    last.step();
+    allKeysRead_ = sqlite3_column_type(last.handle(), 0) == SQLITE_NULL;
+    lastKey_ = last.int64(0);
+    const QString key = isView ? kKey : keyColumn_;
+    keyPage_ = std::make_unique<Statement>(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?1 AND %1 <= ?2 ORDER BY %1 LIMIT ?3")
+                                                   .arg(key, quoted(object)));
+    pageSize_ = kFirstPage;
+    readKeyPage();
 
     QStringList list;
     for (const QString& f : fields_)
@@ -91,8 +96,43 @@ int RowSet::fieldIndex(const QString& name) const
     return -1;
 }
 
-bool RowSet::isBOF() const { return pos_ < 0 || deletedSorted_.size() == keys_.size(); }
-bool RowSet::isEOF() const { return pos_ >= qint64(keys_.size()) || deletedSorted_.size() == keys_.size(); }
+bool RowSet::readKeyPage() const
+{
+    if (allKeysRead_)
+        return false;
+    keyPage_->reset();
+    keyPage_->bind(1, keys_.empty() ? std::numeric_limits<qint64>::min() : keys_.back() + 1);
+    keyPage_->bind(2, lastKey_);
+    keyPage_->bind(3, pageSize_);
+    qint64 read = 0;
+    while (keyPage_->step()) {
+        keys_.push_back(keyPage_->int64(0));
+        ++read;
+    }
+    keyPage_->reset();
+    deleted_.resize(keys_.size(), false);
+    allKeysRead_ = read < pageSize_ || keys_.back() == lastKey_;
+    pageSize_ = std::min(pageSize_ * 4, kLargestPage);
+    return read > 0;
+}
+
+bool RowSet::reach(qint64 index) const
+{
+    while (index >= qint64(keys_.size()) && readKeyPage()) {
+    }
+    return index >= 0 && index < qint64(keys_.size());
+}
+
+int RowSet::keyCount() const
+{
+    readAllKeys();
+    return int(keys_.size());
+}
+
+bool RowSet::noLiveRow() const { return deletedSorted_.size() == keys_.size() && !reach(qint64(keys_.size())); }
+
+bool RowSet::isBOF() const { return pos_ < 0 || noLiveRow(); }
+bool RowSet::isEOF() const { return pos_ >= qint64(keys_.size()) || noLiveRow(); }
 
 bool RowSet::hasCurrent() const
 {
@@ -125,7 +165,7 @@ BookmarkId RowSet::Bookmark() const
 
 void RowSet::setBookmark(BookmarkId b)
 {
-    if (b < 0 || b >= qint64(keys_.size()))
+    if (!reach(b))
         throw Error(NoCurrentRecord);
     if (isDeleted(b))
         throw Error(RecordDeleted);
@@ -142,11 +182,10 @@ BookmarkId RowSet::LastModified() const
 
 qint64 RowSet::nextLive(qint64 from, int step) const
 {
-    const qint64 n = qint64(keys_.size());
     qint64 i = from + step;
-    while (i >= 0 && i < n && isDeleted(i))
+    while (reach(i) && isDeleted(i))
         i += step;
-    return std::clamp<qint64>(i, -1, n);
+    return i < 0 ? -1 : std::min(i, qint64(keys_.size()));
 }
 
 void RowSet::leaveRow(int action)
@@ -201,6 +240,7 @@ void RowSet::MoveFirst()
 void RowSet::MoveLast()
 {
     leaveRow(ActionMoveLast);
+    readAllKeys();
     const qint64 target = nextLive(qint64(keys_.size()), -1);
     if (target < 0)
         throw Error(NoCurrentRecord);
@@ -278,20 +318,23 @@ void RowSet::find(qint64 from, const QString& text)
     } clear{slot};
     const QString match = QStringLiteral("%1(%2)").arg(QLatin1String(kMatchFunction), args.join(QLatin1Char(',')));
 
-    const qint64 n = qint64(keys_.size());
     std::optional<qint64> found;
-    if (from < n && keysAscending_) {
+    if (reach(from) && keysAscending_) {
         // One pass over the file in key order; rows outside the set are skipped.
         Statement scan(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?1 AND %3 ORDER BY %1").arg(keyColumn_, quoted(base_), match));
         scan.bind(1, keys_[size_t(from)]);
-        auto lo = keys_.begin() + from;
+        qint64 lo = from;
         while (!found && scan.step()) {
             const qint64 k = scan.int64(0);
-            lo = std::lower_bound(lo, keys_.end(), k);
-            if (lo != keys_.end() && *lo == k && !isDeleted(lo - keys_.begin()))
-                found = lo - keys_.begin();
+            while (keys_.back() < k && readKeyPage()) {
+            }
+            lo = std::lower_bound(keys_.begin() + lo, keys_.end(), k) - keys_.begin();
+            if (lo < qint64(keys_.size()) && keys_[size_t(lo)] == k && !isDeleted(lo))
+                found = lo;
         }
-    } else if (from < n) {
+    } else if (reach(from)) {
+        readAllKeys();
+        const qint64 n = qint64(keys_.size());
         Statement row(db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(match, quoted(base_), keyColumn_));
         for (qint64 i = from; i < n && !found; ++i) {
             if (isDeleted(i))
@@ -349,6 +392,7 @@ void RowSet::save(const std::vector<Value>& values)
         Statement insert(db, sql);
         for (size_t i = 0; i < given.size(); ++i)
             insert.bind(int(i) + 1, given[i]);
+        readAllKeys(); // the new row comes after every row of the source
         insert.step();
         const qint64 key = sqlite3_last_insert_rowid(db);
         if (!keys_.empty() && key <= keys_.back())

@@ -1,8 +1,11 @@
 #pragma once
 // An updatable, searchable row set over a table, a stored query or a SELECT text, with
-// dynaset behaviour: the keys are taken at opening in the source's order and each row is
-// read by key when it becomes current; added rows join the end; a deleted row stays in
-// the set as deleted and stays current until the position leaves it.
+// dynaset behaviour: the rows are those of the source at opening, in key order; their keys
+// are read a page at a time as the position moves on (a move to the last row or an add reads
+// the rest), and each row is read by key when it becomes current; rows added here join the
+// end, rows another program adds after the opening are not in the set; a deleted row stays
+// in the set as deleted and stays current until the position leaves it (a row another
+// program deleted before the set read its key is simply not in it).
 #include "connection.h"
 #include <QString>
 #include <QStringList>
@@ -40,7 +43,7 @@ public:
 
     const QStringList& fields() const { return fields_; }
     int fieldIndex(const QString& name) const; // -1 when absent; ignores case
-    int keyCount() const { return int(keys_.size()); }
+    int keyCount() const; // every key of the set, live or deleted (reads them all)
 
     bool isBOF() const;
     bool isEOF() const;
@@ -74,6 +77,10 @@ private:
     void moveTo(qint64 index);           // reads the row, raises Reposition
     void readCurrent();
     qint64 nextLive(qint64 from, int step) const;
+    bool reach(qint64 index) const; // reads pages of keys until `index` is read or none are left
+    bool readKeyPage() const;
+    void readAllKeys() const { while (readKeyPage()) {} }
+    bool noLiveRow() const;
     void find(qint64 fromIndex, const QString& criteria);
     void requireCurrent() const;
     bool isDeleted(qint64 index) const { return deleted_[size_t(index)]; }
@@ -84,8 +91,14 @@ private:
     QString base_;                 // the table rows are read from and written to
     QString keyColumn_;            // "zkey" or "rowid"
     QStringList fields_;           // without the key column
-    std::vector<qint64> keys_;
-    std::vector<bool> deleted_;
+    // The keys read so far; the rest come in pages (a cache: reading more changes no state
+    // the row set shows).
+    mutable std::vector<qint64> keys_;
+    mutable std::vector<bool> deleted_;
+    mutable bool allKeysRead_ = false;
+    mutable qint64 pageSize_;
+    qint64 lastKey_ = 0;           // the source's greatest key at opening
+    std::unique_ptr<Statement> keyPage_;
     std::vector<qint64> deletedSorted_; // indexes of deleted rows, for positions
     bool keysAscending_ = true;
     qint64 pos_ = -1;              // -1 before the first, keys_.size() after the last

@@ -47,10 +47,12 @@ void execInFile(const QString& sql)
     platform::db::Connection(recipeFile(), catalogue::kConnect).exec(sql);
 }
 
-QStringList namesInFile()
+QStringList namesInFile() { return namesInFile("drinklst"); }
+
+QStringList namesInFile(const QString& query)
 {
     platform::db::Connection db(recipeFile(), catalogue::kConnect);
-    platform::db::Statement rows(db.handle(), "SELECT DrinkName FROM drinklst ORDER BY zkey");
+    platform::db::Statement rows(db.handle(), QString("SELECT DrinkName FROM \"%1\" ORDER BY zkey").arg(query));
     QStringList names;
     while (rows.step())
         names << rows.text(0).value_or(QString());

@@ -20,6 +20,7 @@ void installRecipes(const QStringList& names, const QString& connect = catalogue
 void execInFile(const QString& sql);
 void removeRecipeFile();
 QStringList namesInFile();   // DrinkName of every row, in row order
+QStringList namesInFile(const QString& query); // ... of a stored query, in key order
 
 frmMain* openMain();          // as the splash opens it, shown
 void closeMain(frmMain* w);   // as the user closes it, deleted

@@ -54,13 +54,15 @@ private slots:
         names << "Gin Rickey";
         installRecipes(names);
         w = openMain();
+        // The file's categories follow the program's rules, whatever the file was written with.
         for (const catalogue::Category& c : catalogue::categories()) {
-            const QString q = c.query;
+            const QString first = namesInFile(c.query).value(0);
             w->findChild<QAction*>(c.menuName)->trigger();
-            QCOMPARE(name(w), q + " Special");
-            QCOMPARE(caption(w), QString("Drink# 1"));
-            QCOMPARE(box(w, "txtFields(2)")->text(), q + " Special base");
+            QCOMPARE(name(w), first);
+            QCOMPARE(caption(w), QString(first.isEmpty() ? "Drink# 0" : "Drink# 1"));
+            QCOMPARE(box(w, "txtFields(2)")->text(), first.isEmpty() ? QString() : first + " base");
         }
+        QCOMPARE(namesInFile("Gin"), QStringList({"Gin Special", "Gin Rickey"}));
         click(w, "cmdNext");
         QCOMPARE(caption(w), QString("Drink# 0"));   // one wine drink
         w->findChild<QAction*>("mnuGin")->trigger();
@@ -168,9 +170,9 @@ private slots:
     void aCategoryThatCannotOpenIsReported()
     {
         installRecipes(kBar);
-        execInFile("DROP VIEW Gin");
         Messages messages;
         w = openMain();
+        execInFile("DROP VIEW Gin");                 // after the opening, which would rebuild it
         choose(w, "mnuGin");
         QCOMPARE(messages.texts(), QStringList{"The database holds no table or query named 'Gin'."});
         QCOMPARE(name(w), QString());

@@ -118,6 +118,46 @@ private slots:
         QCOMPARE(name(*mine), QStringLiteral("Drink 3"));
     }
 
+    // Keys are read a page at a time as the position moves; another program deletes rows on
+    // both sides of a page's end and adds one while the set is open.
+    void pagesOfKeysFollowTheMoves()
+    {
+        const QString path = fixture::build(fixture::content(1000));
+        auto rs = fixture::open(path);
+        fixture::connect(path)->exec(QStringLiteral("DELETE FROM drinklst WHERE zkey IN (2, 200, 201, 950); "
+                                                    "INSERT INTO drinklst (DrinkName) VALUES ('Late')"));
+        QStringList expected;
+        for (int i = 1; i <= 1000; ++i)
+            if (i != 2 && i != 200 && i != 201 && i != 950)
+                expected << QStringLiteral("Drink %1").arg(i);
+        QStringList forward, backward;
+        for (; !rs->isEOF(); rs->MoveNext())
+            if (rs->hasCurrent()) {
+                QCOMPARE(rs->AbsolutePosition(), forward.size());
+                forward << name(*rs);
+            }
+        QCOMPARE(forward, expected);
+        rs->MoveLast();
+        for (; !rs->isBOF(); rs->MovePrevious())
+            if (rs->hasCurrent()) {
+                QCOMPARE(rs->AbsolutePosition(), expected.indexOf(name(*rs)));
+                backward.prepend(name(*rs));
+            }
+        QCOMPARE(backward, expected);
+        QCOMPARE(rs->keyCount(), 998); // the two deleted after their keys were read stay as deleted
+
+        auto fresh = fixture::open(path);
+        fresh->FindFirst(QStringLiteral("DrinkName Like 'Drink 999'"));
+        QCOMPARE(fresh->AbsolutePosition(), expected.indexOf(QStringLiteral("Drink 999")));
+        fresh = fixture::open(path);
+        fresh->AddNew();
+        std::vector<Value> mine(23);
+        mine[0] = QStringLiteral("Mine");
+        fresh->save(mine);
+        fresh->setBookmark(fresh->LastModified());
+        QCOMPARE(fresh->AbsolutePosition(), expected.size() + 1); // after every row, 'Late' included
+    }
+
     void eventsComeInOrder()
     {
         auto rs = fixture::open(fixture::build(fixture::content(3)));

@@ -1,0 +1,39 @@
+#include "catalogue/upgrade.h"
+
+#include "catalogue/membership.h"
+#include "platform/database/connection.h"
+#include "platform/database/errors.h"
+
+namespace catalogue {
+
+using platform::db::Error;
+
+void prepareCatalogue(platform::db::Connection& db)
+{
+    const std::vector<CategoryRule>& rules = programRules();
+    if (hasLayout(db, rules))
+        return;
+    try {
+        db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            installLayout(db, rules);
+            db.exec(QStringLiteral("COMMIT"));
+            return;
+        } catch (...) {
+            sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    } catch (const Error&) {
+        // Read-only, locked, or made by another program: read it as it is.
+    }
+    try {
+        shadowStoredQueries(db, rules);
+    } catch (const Error&) {
+        throw Error(platform::db::UnusableLayout, db.path());
+    }
+    // Triggers of another program could do anything with a save.
+    if (!onlyOwnTriggers(db, rules))
+        db.exec(QStringLiteral("PRAGMA query_only = 1"));
+}
+
+} // namespace catalogue
