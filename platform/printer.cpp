@@ -17,6 +17,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <filesystem>
 
 namespace platform::printer {
@@ -51,24 +52,60 @@ bool writtenInFull(const QString& path)
     return file.read(16).contains("%%EOF");
 }
 
+// The print system's library, loaded at the first print job rather than at start-up (it brings
+// its network and encryption libraries with it, a good part of a cold start).
+struct PrintSystem {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsPrintFile) printFile = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    QString error; // why it could not be loaded
+
+    PrintSystem()
+    {
+        void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library) {
+            error = QString::fromLocal8Bit(dlerror());
+            return;
+        }
+        getNamedDest = reinterpret_cast<decltype(getNamedDest)>(dlsym(library, "cupsGetNamedDest"));
+        printFile = reinterpret_cast<decltype(printFile)>(dlsym(library, "cupsPrintFile"));
+        freeDests = reinterpret_cast<decltype(freeDests)>(dlsym(library, "cupsFreeDests"));
+        lastErrorString = reinterpret_cast<decltype(lastErrorString)>(dlsym(library, "cupsLastErrorString"));
+        if (!loaded())
+            error = QStringLiteral("a function is missing");
+    }
+    bool loaded() const { return getNamedDest && printFile && freeDests && lastErrorString; }
+};
+
+const PrintSystem& printSystem()
+{
+    static const PrintSystem system;
+    if (!system.loaded())
+        throw Failure(QStringLiteral("The print system (libcups.so.2) could not be loaded: %1.")
+                          .arg(system.error));
+    return system;
+}
+
 // Hands the finished file to the print system; a job it refuses is reported, not lost.
 void sendToPrinter(const QString& printerName, const QString& path)
 {
+    const PrintSystem& cups = printSystem();
     const QStringList parts = printerName.split(QLatin1Char('/')); // queue, then any instance
     const QByteArray queue = parts.value(0).toLocal8Bit();
     const QByteArray instance = parts.value(1).toLocal8Bit();
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                                         instance.isEmpty() ? nullptr : instance.constData());
+    cups_dest_t* dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
         throw Failure(QStringLiteral("The printer \"%1\" is no longer available: %2.")
-                 .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
-    const int job = cupsPrintFile(dest->name, QFile::encodeName(path).constData(),
-                                  applicationTitle.toLocal8Bit().constData(),
-                                  dest->num_options, dest->options);
-    cupsFreeDests(1, dest);
+                 .arg(printerName, QString::fromLocal8Bit(cups.lastErrorString())));
+    const int job = cups.printFile(dest->name, QFile::encodeName(path).constData(),
+                                   applicationTitle.toLocal8Bit().constData(),
+                                   dest->num_options, dest->options);
+    cups.freeDests(1, dest);
     if (job == 0)
         throw Failure(QStringLiteral("The printer \"%1\" did not accept the document: %2.")
-                 .arg(printerName, QString::fromLocal8Bit(cupsLastErrorString())));
+                 .arg(printerName, QString::fromLocal8Bit(cups.lastErrorString())));
 }
 
 } // namespace
