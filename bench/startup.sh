@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Start-up of the application beside a bare Qt window, under Xvfb, and "Start" to the main window
+# Start-up of the application beside a bare Qt window (and one with a line of text), under Xvfb, and "Start" to the main window
 # with its first recipe, with the supplied catalogue and with one grown to about 100 000 recipes
 # (copies of the supplied ones).
-#   bench/startup.sh [RUNS]   (after: cmake --build build --target zestrel bare_window startup_bench start_bench)
+#   bench/startup.sh [RUNS]   (after: cmake --build build --target zestrel bare_window bare_text_window startup_bench start_bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
@@ -29,6 +29,6 @@ for size in 217 100000; do
   data=$(catalogue $size)
   echo "recipes: $(sqlcipher "$data/Zestrel/Zestrel/drive_c/windows/system/Zestrel.mdb" <<<"PRAGMA key='plumtonic'; SELECT count(*) FROM drinklst;" | tail -1)"
   export XDG_DATA_HOME=$data XDG_CONFIG_HOME=$work/config HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-  [ $size = 217 ] && xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/startup_bench" "$runs" "$build/bench/bare_window" "$build/app/zestrel"
+  [ $size = 217 ] && xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/startup_bench" "$runs" "$build/bench/bare_window" "$build/bench/bare_text_window" "$build/app/zestrel"
   xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/start_bench" "$runs"
 done
