@@ -8,6 +8,7 @@ namespace {
 int g_busyTimeout = 5000;
 const QString kEngine = QStringLiteral("MS Access");
 constexpr qint64 kPageSize = 1024;
+constexpr size_t kMostIdleTexts = 64; // past this many texts the idle statements are let go
 
 // The handle is owned by `into` from the moment SQLite hands it out, even when opening failed.
 template<class Handle>
@@ -81,6 +82,28 @@ void Connection::exec(const QString& sql)
     sqlite3_free(message);
     if (rc != SQLITE_OK)
         fail(db_.get(), rc, path_);
+}
+
+PreparedStatement Connection::prepare(const QString& sql)
+{
+    const auto idle = idle_.find(sql);
+    if (idle != idle_.end() && !idle->second.empty()) {
+        Statement* statement = idle->second.back().release();
+        idle->second.pop_back();
+        return PreparedStatement(statement, ReturnStatement{this});
+    }
+    return PreparedStatement(new Statement(db_.get(), sql), ReturnStatement{this});
+}
+
+void ReturnStatement::operator()(Statement* statement) const
+{
+    std::unique_ptr<Statement> owned(statement);
+    owned->reset();
+    auto& idle = owner->idle_;
+    if (idle.size() >= kMostIdleTexts)
+        idle.clear();
+    const char* text = sqlite3_sql(owned->handle());
+    idle[QString::fromUtf8(text)].push_back(std::move(owned));
 }
 
 void Connection::setBusyTimeout(int ms) { g_busyTimeout = ms; }

@@ -38,29 +38,30 @@ constexpr qint64 kFirstPage = 200, kLargestPage = 51200;
 
 RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : conn_(std::move(connection))
 {
-    sqlite3* db = conn_->handle();
     const QString name = sourceName(source);
     // A temporary view of this connection stands in front of the file's object of the same name.
-    Statement lookup(db, QStringLiteral("SELECT type, name FROM sqlite_temp_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE "
-                                        "UNION ALL SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
-                                        "AND name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite_%'"));
-    lookup.bind(1, Value(name));
-    if (name.isEmpty() || !lookup.step())
+    const PreparedStatement lookup = conn_->prepare(
+        QStringLiteral("SELECT type, name FROM sqlite_temp_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE "
+                       "UNION ALL SELECT type, name FROM sqlite_master WHERE type IN ('table','view') "
+                       "AND name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite_%'"));
+    lookup->bind(1, Value(name));
+    if (name.isEmpty() || !lookup->step())
         throw Error(SourceNotFound, name);
-    const bool isView = lookup.text(0) == QStringLiteral("view");
-    const QString object = *lookup.text(1);
+    const bool isView = lookup->text(0) == QStringLiteral("view");
+    const QString object = *lookup->text(1);
 
-    Statement columns(db, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(object)));
+    const PreparedStatement columns = conn_->prepare(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(object)));
+    columns->step(); // a statement kept from before a change of the schema is prepared again here
     bool hasKey = false;
-    for (int i = 0; i < columns.columnCount(); ++i) {
-        const QString column = columns.columnName(i);
+    for (int i = 0; i < columns->columnCount(); ++i) {
+        const QString column = columns->columnName(i);
         if (column.compare(kKey, Qt::CaseInsensitive) == 0) {
             hasKey = true;
             continue;
         }
         fields_ << column;
         if (base_.isEmpty())
-            base_ = columns.columnTable(i);
+            base_ = columns->columnTable(i);
     }
     if (!isView)
         base_ = object;
@@ -68,21 +69,19 @@ RowSet::RowSet(std::shared_ptr<Connection> connection, const QString& source) : 
         throw Error(SyntaxInFrom, source);
     keyColumn_ = hasKey ? kKey : QStringLiteral("rowid");
 
-    Statement last(db, QStringLiteral("SELECT max(%1) FROM %2").arg(keyColumn_, quoted(base_)));
-    last.step();
-    allKeysRead_ = sqlite3_column_type(last.handle(), 0) == SQLITE_NULL;
-    lastKey_ = last.int64(0);
+    const PreparedStatement last = conn_->prepare(QStringLiteral("SELECT max(%1) FROM %2").arg(keyColumn_, quoted(base_)));
+    last->step();
+    allKeysRead_ = sqlite3_column_type(last->handle(), 0) == SQLITE_NULL;
+    lastKey_ = last->int64(0);
     const QString key = isView ? kKey : keyColumn_;
-    keyPage_ = std::make_unique<Statement>(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?1 AND %1 <= ?2 ORDER BY %1 LIMIT ?3")
-                                                   .arg(key, quoted(object)));
+    keyPage_ = conn_->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?1 AND %1 <= ?2 ORDER BY %1 LIMIT ?3").arg(key, quoted(object)));
     pageSize_ = kFirstPage;
     readKeyPage();
 
     QStringList list;
     for (const QString& f : fields_)
         list << quoted(f);
-    readRow_ = std::make_unique<Statement>(
-        db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(list.join(QLatin1Char(',')), quoted(base_), keyColumn_));
+    readRow_ = conn_->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(list.join(QLatin1Char(',')), quoted(base_), keyColumn_));
     moveTo(nextLive(-1, 1)); // the first row, or after the end of an empty set
 }
 
@@ -363,9 +362,9 @@ void RowSet::Delete()
 {
     requireCurrent();
     leaveRow(ActionDelete);
-    Statement del(conn_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
-    del.bind(1, keys_[size_t(pos_)]);
-    del.step();
+    const PreparedStatement del = conn_->prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
+    del->bind(1, keys_[size_t(pos_)]);
+    del->step();
     markDeleted(pos_);
     current_.clear();
     original_.clear();

@@ -98,7 +98,7 @@ private:
     mutable bool allKeysRead_ = false;
     mutable qint64 pageSize_;
     qint64 lastKey_ = 0;           // the source's greatest key at opening
-    std::unique_ptr<Statement> keyPage_;
+    PreparedStatement keyPage_;
     std::vector<qint64> deletedSorted_; // indexes of deleted rows, for positions
     bool keysAscending_ = true;
     qint64 pos_ = -1;              // -1 before the first, keys_.size() after the last
@@ -107,7 +107,7 @@ private:
     std::optional<BookmarkId> lastModified_;
     std::vector<Value> current_;
     std::vector<Value> original_;  // as read, for the check that nobody else changed the row
-    std::unique_ptr<Statement> readRow_;
+    PreparedStatement readRow_;
 };
 
 } // namespace platform::db

@@ -118,6 +118,24 @@ private slots:
         QCOMPARE(name(*mine), QStringLiteral("Drink 3"));
     }
 
+    // Row sets on one connection reuse its prepared statements: two open at once move on their
+    // own, and a source redefined in between shows its new columns and rows.
+    void rowSetsOnOneConnection()
+    {
+        auto conn = fixture::connect(fixture::build(fixture::content(3)));
+        RowSet first(conn, QStringLiteral("drinklst")), second(conn, QStringLiteral("drinklst"));
+        second.MoveNext();
+        first.MoveLast();
+        QCOMPARE(name(first), QStringLiteral("Drink 3"));
+        QCOMPARE(name(second), QStringLiteral("Drink 2"));
+        conn->exec(QStringLiteral("CREATE VIEW Few AS SELECT zkey, DrinkName FROM drinklst"));
+        QCOMPARE(RowSet(conn, QStringLiteral("Few")).fields().size(), 1);
+        conn->exec(QStringLiteral("DROP VIEW Few; CREATE VIEW Few AS SELECT zkey, DrinkName, Glass FROM drinklst WHERE zkey > 1"));
+        const RowSet few(conn, QStringLiteral("Few"));
+        QCOMPARE(few.fields(), (QStringList{QStringLiteral("DrinkName"), QStringLiteral("Glass")}));
+        QCOMPARE(name(few), QStringLiteral("Drink 2"));
+    }
+
     // Keys are read a page at a time as the position moves; another program deletes rows on
     // both sides of a page's end and adds one while the set is open.
     void pagesOfKeysFollowTheMoves()
