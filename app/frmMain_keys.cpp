@@ -21,9 +21,8 @@ void frmMain::buildKeys()
     pressing("PgUp", "cmdPrevious");
     pressing("PgDown", "cmdNext");
 
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+F")), this), &QShortcut::activated, this, [this] {
-        txtSearchString->setFocus(Qt::ShortcutFocusReason);
-    });
+    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+F")), this), &QShortcut::activated, this,
+            [this] { txtSearchString->setFocus(Qt::ShortcutFocusReason); });
     connect(static_cast<QLineEdit*>(txtSearchString->editor()), &QLineEdit::returnPressed,
             findChild<QPushButton*>(QStringLiteral("cmdSearch")), &QPushButton::click);
 }

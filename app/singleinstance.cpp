@@ -67,7 +67,7 @@ bool SingleInstance::claim()
     lock.tryLock(10000);
     if (handOver())
         return false;
-    QLocalServer::removeServer(serverName());   // left behind by an instance that was killed
+    QLocalServer::removeServer(serverName()); // left behind by an instance that was killed
     if (!server_.listen(serverName()))
         std::fprintf(stderr, "zestrel: cannot listen at %s: %s\n", qPrintable(serverName()),
                      qPrintable(server_.errorString()));

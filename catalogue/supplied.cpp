@@ -18,7 +18,7 @@ enum class Existing { Keep, Replace };
 bool moveInto(const QString& temp, const QString& target, Existing existing)
 {
     if (existing == Existing::Keep)
-        return QFile::rename(temp, target);   // fails rather than overwrite
+        return QFile::rename(temp, target); // fails rather than overwrite
     return std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) == 0;
 }
 

@@ -12,7 +12,7 @@ enum class Outcome { Kept, Installed, Failed };
 
 struct Step {
     QString from;
-    QString target;   // the file in the data root
+    QString target; // the file in the data root
     Outcome outcome;
 };
 
