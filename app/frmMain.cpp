@@ -93,6 +93,7 @@ frmMain::frmMain()
     Picture1->hide();
     buildMenus();
     buildBars(client);
+    buildKeys();
 
     Form_Load();
     Data1->openOnLoad();

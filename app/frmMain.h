@@ -90,6 +90,7 @@ private:
     void buildRecipeView(QWidget* client);
     void buildGlassPictures(QWidget* client);
     void buildSearch(QWidget* client);
+    void buildKeys();
     // A category filter: Data1 re-opened over `recordSource`.
     void confine(const QString& recordSource);
     // The filter of the category whose Queries item is `menuName`.

@@ -46,10 +46,10 @@ struct ButtonRow {
 };
 
 const ButtonRow kButtons[] = {
-    {"cmdBegofFile", "Beginning", 120, 5100, 972, 312, &frmMain::cmdBegofFile_Click},
-    {"cmdPrevious", "Previous", 1200, 5100, 972, 312, &frmMain::cmdPrevious_Click},
-    {"cmdNext", "Next", 2280, 5100, 972, 312, &frmMain::cmdNext_Click},
-    {"cmdEndofList", "End of List", 3360, 5100, 972, 312, &frmMain::cmdEndofList_Click},
+    {"cmdBegofFile", "&Beginning", 120, 5100, 972, 312, &frmMain::cmdBegofFile_Click},
+    {"cmdPrevious", "&Previous", 1200, 5100, 972, 312, &frmMain::cmdPrevious_Click},
+    {"cmdNext", "&Next", 2280, 5100, 972, 312, &frmMain::cmdNext_Click},
+    {"cmdEndofList", "&End of List", 3360, 5100, 972, 312, &frmMain::cmdEndofList_Click},
     {"cmdAdd", "&Add", 120, 5520, 975, 300, &frmMain::cmdAdd_Click},
     {"cmdDelete", "&Delete", 1200, 5520, 975, 300, &frmMain::cmdDelete_Click},
     {"cmdRefresh", "&Refresh", 2280, 5520, 975, 300, &frmMain::cmdRefresh_Click},
@@ -64,6 +64,21 @@ QString columnOf(int index)
     if (index == 21)
         return QStringLiteral("Directions");
     return QStringLiteral("%1%2").arg(index % 2 ? QStringLiteral("Qty") : QStringLiteral("Ing")).arg((index + 1) / 2);
+}
+
+// The label text that names txtFields(index) for a screen reader: the name's or the directions'
+// own label, or the column's heading with the line's number ("Quantity 3", "Ingredient 3").
+QString labelOf(int index)
+{
+    const auto text = [](int label) {
+        for (const LabelRow& row : kLabels)
+            if (row.index == label)
+                return QString::fromUtf8(row.text);
+        return QString();
+    };
+    if (index == 0 || index == 21)
+        return text(index);
+    return QStringLiteral("%1 %2").arg(text(index % 2 ? 1 : 2)).arg((index + 1) / 2);
 }
 
 } // namespace
@@ -105,6 +120,7 @@ void frmMain::buildRecipeView(QWidget* client)
         else
             place(box, 2400, 1440 + 360 * line, 2655, 285);
         Data1->bind(box, columnOf(i));
+        platform::nameAfterLabel(box, labelOf(i));
         txtFields[size_t(i)] = box;
     }
     txtGlassname = new TextBox(client, QStringLiteral("txtGlassname"));
@@ -113,6 +129,7 @@ void frmMain::buildRecipeView(QWidget* client)
     txtGlassname->setEdited(false);
     place(txtGlassname, 5220, 4260, 2055, 405);
     Data1->bind(txtGlassname, QStringLiteral("Glass"));
+    platform::nameAfterLabel(txtGlassname, QString::fromUtf8(kLabels[4].text));
 
     for (const ButtonRow& row : kButtons)
         platform::connectHandler(platform::makeCommandButton(client, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),

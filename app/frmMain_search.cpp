@@ -23,6 +23,7 @@ void frmMain::buildSearch(QWidget* client)
     bold.setBold(true);
     txtSearchString->setFont(bold);
     platform::twips::place(txtSearchString, 5700, 5520, 2595, 315);
+    platform::nameAfterLabel(txtSearchString, QStringLiteral("Search..."));   // the button to its left
     cmdFindNext = platform::makeCommandButton(client, QStringLiteral("cmdFindNext"), QStringLiteral("Find Next..."),
                                          8400, 5520, 972, 312);
     cmdFindNext->setEnabled(false);

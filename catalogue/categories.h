@@ -10,7 +10,7 @@ namespace catalogue {
 struct Category {
     QString query;      // the stored query, also the toolbar button's key ("HotDrinks")
     QString menuName;   // the Queries menu item ("mnuHot"); its handler is menuName + "_Click"
-    QString caption;    // the menu item's caption
+    QString caption;    // the menu item's caption, "&" before its access key
     QString toolTip;    // the toolbar button's tool tip
     int image;          // the toolbar button's picture in the image list
 };

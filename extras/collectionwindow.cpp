@@ -113,6 +113,7 @@ void CollectionWindow::addFields()
         auto* box = new platform::TextBox(this, element("txtFields", f.index), f.kind, f.maxLength);
         place(box, f.box);
         datPrimaryRS_->bind(box, f.column);
+        platform::nameAfterLabel(box, f.label.isEmpty() ? definition_.caption : f.label);   // the joke: the window's
     }
 }
 
@@ -131,6 +132,7 @@ void CollectionWindow::addCategoryPictures()
     Picture1_ = addPicture(kFilmStrip);
     picTv_ = addPicture(kTelevision);
     txtType_ = new platform::TextBox(this, QStringLiteral("txtType"));
+    platform::nameAfterLabel(txtType_, frame->title());
     place(txtType_, {120, 3120, 975, 375});
     txtType_->setTextFromData(QStringLiteral("Movie")); // the initial text, not an edit
     txtType_->hide();

@@ -95,8 +95,10 @@ GuideWindow::GuideWindow(const Definition& definition)
         tabOrder << selector;
         for (const Control& c : entry.group) {
             QWidget* w = build(c, this);
-            if (c.kind == Control::Kind::Text)
+            if (c.kind == Control::Kind::Text) {
+                platform::nameAfterLabel(w, entry.selector.caption);   // the description of the selected item
                 descriptions << w;
+            }
         }
     }
     auto* close = static_cast<QPushButton*>(build(definition.close, this));

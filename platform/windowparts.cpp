@@ -37,6 +37,21 @@ void placeLabel(QLabel* label, int left, int top, int width, int height)
     }
 }
 
+void nameAfterLabel(QWidget* control, const QString& caption)
+{
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;   // "&&" is a shown ampersand; "&x" marks x as the access key
+        name += caption[i];
+    }
+    name = name.trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'.'))
+        name.chop(1);
+    auto* box = qobject_cast<TextBox*>(control);
+    (box ? box->editor() : control)->setAccessibleName(name.trimmed());
+}
+
 PictureBox* makePicture(QWidget* parent, const QString& name, const QString& svg, QSize pixels, bool sunken)
 {
     auto* picture = new PictureBox(parent, name);

@@ -26,6 +26,12 @@ Label* makeLabel(QWidget* parent, const QString& name, const QString& text, cons
 // too narrow for its one line of text grows to the right rather than wrap or cut it out of sight.
 void placeLabel(QLabel* label, int left, int top, int width, int height);
 
+// Gives a control the name a screen reader speaks, from the caption of the label that names it:
+// the caption without its access-key ampersand, its closing colon or dots and its outer spaces
+// ("&Type of Glass:" speaks "Type of Glass"). A text box's name goes to the editor inside it,
+// which is what takes the focus and what a screen reader announces.
+void nameAfterLabel(QWidget* control, const QString& caption);
+
 // A picture box showing the SVG picture at this pixel size, with or without the sunken border.
 PictureBox* makePicture(QWidget* parent, const QString& name, const QString& svg, QSize pixels, bool sunken);
 

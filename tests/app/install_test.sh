@@ -3,7 +3,8 @@
 # checks every installed path, validates the menu entry, the metainfo and the manual pages, checks
 # every program's --help and --version, and starts the staged copy the way its desktop entry
 # does: the installed set-up installs the database from its own supplied folder and registers
-# its own system information tool, then the application runs.
+# its own system information tool, then the application runs; and started directly, the
+# application installs the database itself.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -57,4 +58,11 @@ cmp -s "$prefix/share/zestrel/Zestrel.mdb" "$root/drive_c/windows/system/Zestrel
 # The registered tool is the installed one (REG_SZ data as hex bytes, with its zero at the end).
 hex=$(printf '%s\0' "$prefix/bin/zestrel-sysinfo" | od -An -v -tx1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
 grep -qF "\"$hex\"" "$root/registry/HKEY_LOCAL_MACHINE.json" || fail "the installed tool is not registered"
+# Started directly on an empty data root, the installed application installs the same database
+# itself (over the socket the killed launcher's instance left behind).
+export XDG_DATA_HOME=$stage/direct-data
+rc=0; timeout 5 "$prefix/bin/zestrel" >/dev/null 2>&1 || rc=$?
+[ "$rc" -eq 124 ] || fail "the direct start did not keep running (exit $rc)"
+cmp -s "$prefix/share/zestrel/Zestrel.mdb" "$XDG_DATA_HOME/Zestrel/Zestrel/drive_c/windows/system/Zestrel.mdb" \
+  || fail "the direct start did not install the database from the installation's supplied folder"
 echo "install test passed"

@@ -2,6 +2,7 @@
 
 #include "platform/helpchannel.h"
 #include "platform/msgbox.h"
+#include "platform/windowparts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,6 +63,7 @@ HelpViewer::HelpViewer()
     typeLabel->setBuddy(keyword_);
     pickLabel->setBuddy(keywords_);
     keyword_->setObjectName(QStringLiteral("txtKeyword"));
+    platform::nameAfterLabel(keyword_, typeLabel->text());
     auto* column = new QVBoxLayout(search);
     column->addWidget(typeLabel);
     column->addWidget(keyword_);

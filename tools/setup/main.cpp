@@ -5,10 +5,9 @@
 //   zestrel-setup [SUPPLIED_DIR]
 // Without SUPPLIED_DIR an installed set-up takes the supplied folder of its installation, one
 // in the build tree that of the build.
-#include "catalogue/schema.h"
+#include "catalogue/supplied.h"
 #include "platform/commandline.h"
 #include "platform/identity.h"
-#include "platform/paths.h"
 #include "platform/registry.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -16,69 +15,25 @@
 #include <cstdio>
 
 namespace {
-enum class Existing { Keep, Replace };
-
-bool moveInto(const QString& temp, const QString& target, Existing existing)
+// Says what became of each supplied file; false when one could not be installed.
+bool report(const std::vector<catalogue::supplied::Step>& steps)
 {
-    if (existing == Existing::Keep)
-        return QFile::rename(temp, target);   // fails rather than overwrite
-    return std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) == 0;
-}
-
-// Copies the file into place through a temporary beside the target, so that a failed copy
-// leaves the target as it was. A file that is at the target by then is kept or replaced.
-bool copyInto(const QString& from, const QString& target, Existing existing)
-{
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(from, temp) || !QFile::setPermissions(temp, QFile::ReadOwner | QFile::WriteOwner)
-        || !moveInto(temp, target, existing)) {
-        QFile::remove(temp);
-        std::fprintf(stderr, "zestrel-setup: cannot install %s as %s\n", qPrintable(from), qPrintable(target));
-        return false;
+    using catalogue::supplied::Outcome;
+    bool ok = true;
+    for (const auto& step : steps) {
+        if (step.outcome == Outcome::Failed) {
+            std::fprintf(stderr, "zestrel-setup: cannot install %s as %s\n", qPrintable(step.from), qPrintable(step.target));
+            ok = false;
+        } else {
+            std::printf("%s %s\n", step.outcome == Outcome::Kept ? "kept" : "installed", qPrintable(step.target));
+        }
     }
-    std::printf("installed %s\n", qPrintable(target));
-    return true;
-}
-
-bool installOnce(const QString& from, const QString& windowsPath)
-{
-    const QString target = platform::paths::resolve(windowsPath);
-    if (QFileInfo::exists(target)) {
-        std::printf("kept %s\n", qPrintable(target));
-        return true;
-    }
-    return copyInto(from, target, Existing::Keep);
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Puts the file in place unless the same file is already there.
-bool installCurrent(const QString& from, const QString& windowsPath)
-{
-    const QString target = platform::paths::resolve(windowsPath);
-    if (QFileInfo::exists(target) && contents(target) == contents(from)) {
-        std::printf("kept %s\n", qPrintable(target));
-        return true;
-    }
-    return copyInto(from, target, Existing::Replace);
+    return ok;
 }
 
 QString besideSetup(const QString& name)
 {
     return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(name));
-}
-
-// <prefix>/share/zestrel beside <prefix>/bin for an installed set-up; the build's folder else.
-QString suppliedDir()
-{
-    const QString installed = besideSetup(QStringLiteral(ZESTREL_INSTALLED_SUPPLIED));
-    return QFileInfo(installed).isDir() ? installed : QStringLiteral(ZESTREL_SUPPLIED_DIR);
 }
 
 // The path is written as the set-up finds the tool, so that a later set-up (from an install
@@ -113,9 +68,8 @@ int main(int argc, char** argv)
         return *exitCode;
     QCoreApplication app(argc, argv);
     platform::setApplicationIdentity();
-    const QString supplied = parser.positionalArguments().value(0, suppliedDir());
-    const bool database = installOnce(QDir(supplied).filePath(QStringLiteral("Zestrel.mdb")), catalogue::kDatabasePath);
-    const bool help = installCurrent(QDir(supplied).filePath(QStringLiteral("zestrel.hlp")), catalogue::kHelpPath);
+    const QString supplied = parser.positionalArguments().value(0, catalogue::supplied::folder());
+    const bool installed = report(catalogue::supplied::install(supplied));
     const bool registered = registerSysInfo();
-    return database && help && registered ? 0 : 1;
+    return installed && registered ? 0 : 1;
 }
