@@ -15,8 +15,9 @@ catalogue() { # $1: recipes wanted
   file=$data/Zestrel/Zestrel/drive_c/windows/system/Zestrel.mdb
   mkdir -p "$(dirname "$file")"
   cp "$build/supplied/Zestrel.mdb" "$file"
-  local copies=""
-  while [ "$(( 217 * (1 << ${#copies}) ))" -lt "$1" ]; do copies+=x; done
+  local copies="" have
+  have=$(sqlcipher "$file" <<<"PRAGMA key='plumtonic'; SELECT count(*) FROM drinklst;" | tail -1)
+  while [ "$(( have * (1 << ${#copies}) ))" -lt "$1" ]; do copies+=x; done
   { echo "PRAGMA key='plumtonic';"; echo "BEGIN;"
     for _ in $(seq ${#copies}); do
       echo "INSERT INTO drinklst (DrinkName,Qty1,Ing1,Qty2,Ing2,Qty3,Ing3,Qty4,Ing4,Qty5,Ing5,Qty6,Ing6,Qty7,Ing7,Qty8,Ing8,Qty9,Ing9,Qty10,Ing10,Directions,Glass)" \
