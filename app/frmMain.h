@@ -22,6 +22,8 @@ namespace app {
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
+    using Placement = std::array<float, 4>;   // left, top, width, height in twips
+
     // Loads the window: builds it, runs Form_Load, then Data1 opens the recipe table (failures
     // go to Data1_Error).
     frmMain();
@@ -101,7 +103,10 @@ private:
     void runCategoryHandler(const QString& menuName);
     // Help contents (3) or the keyword search (261) of the application's help file.
     void showHelp(unsigned command);
+    // The placement (frmMain_placement.cpp).
+    void applyPlacement();
     void savePlacement();
+    QSize fittingSize() const;
 
     std::array<platform::TextBox*, 22> txtFields{};
     platform::TextBox* txtGlassname = nullptr;
@@ -112,6 +117,7 @@ private:
     platform::DataControl* Data1 = nullptr;
     platform::ToolBar* tbToolBar = nullptr;
     platform::StatusBar* sbStatusBar = nullptr;
+    Placement readPlacement_{};   // as read at load; what has not changed is stored back as it was
 };
 
 } // namespace app

@@ -36,7 +36,8 @@ frmSplash::frmSplash()
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowFlags(Qt::Dialog);
-    setWindowTitle(QString());
+    // No caption: a single space, for the desktop puts the program's name in an empty title.
+    setWindowTitle(QStringLiteral(" "));
     platform::twips::setClientSize(this, 7485, 4740);
 
     QGroupBox* fraMainFrame = platform::makeFrame(this, QStringLiteral("fraMainFrame"), QString());
@@ -99,6 +100,8 @@ void frmSplash::Timer1_Timer()
 
 void frmSplash::cmdStart_Click()
 {
+    // The nag stops first: the main window's load can show a message that waits for the user.
+    Timer1->stop();
     platform::forms::unload(this);
     // Loads the main window (its construction is its load) and shows it modeless, with no owner.
     platform::forms::open(QStringLiteral("frmMain"), [] { return new frmMain; });

@@ -76,7 +76,7 @@ std::vector<CollectionDefinition> define()
                    .buttonLeft = 120,
                    .closeButton = QSize(735, 300),
                    .fields = {{.index = 0, .column = QStringLiteral("ID"), .label = QStringLiteral("Joke #"),
-                               .labelBox = {360, 360, 615, kLabelHeight}, .kind = Kind::SingleLine, .maxLength = 0,
+                               .labelBox = {360, 360, 615, kLabelHeight}, .kind = Kind::WholeNumber, .maxLength = 0,
                                .box = {1200, 360, 855, 285}},
                               {.index = 1, .column = QStringLiteral("joke"), .label = QString(), .labelBox = {},
                                .kind = Kind::MultiLine, .maxLength = 0, .box = {240, 720, 9015, 5115}}},

@@ -108,7 +108,13 @@ void CollectionWindow::addFields()
             auto* label = new platform::Label(this, element("lblLabels", f.index), f.label);
             label->setFont(look.labelFont.font());
             label->setColors(look.labelColor);
-            place(label, f.labelBox);
+            const Box& b = f.labelBox;
+            const bool runsUnderBox = f.box.left > b.left && f.box.left < b.left + b.width &&
+                                      f.box.top < b.top + b.height && b.top < f.box.top + f.box.height;
+            if (runsUnderBox)
+                platform::placeLabelBefore(label, b.left, b.top, b.width, b.height, f.box.left);
+            else
+                place(label, b);
         }
         auto* box = new platform::TextBox(this, element("txtFields", f.index), f.kind, f.maxLength);
         place(box, f.box);

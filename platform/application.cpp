@@ -2,6 +2,8 @@
 
 #include "platform/controls.h"
 
+#include <QIcon>
+
 #include <cstdio>
 
 namespace platform {
@@ -10,6 +12,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationIdentity();
     setFont(windowFont());
+    // Every window of ours carries the application's icon, from the art each program links in.
+    setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg")));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -7,7 +7,11 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
+#include <QSizeGrip>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -41,6 +45,23 @@ private:
 
     QWidget* bar_;
     Qt::Edge edge_;
+};
+
+// A status panel: a sunken frame whose text ends in an ellipsis when the panel is narrower.
+class PanelLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect room = contentsRect().adjusted(2, 0, -2, 0);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
 };
 
 } // namespace
@@ -103,18 +124,49 @@ StatusBar::StatusBar(QWidget* parent, const QString& name) : QStatusBar(parent)
 
 QLabel* StatusBar::addPanel(Style style, int widthTwips, const QString& text, const QString& toolTip)
 {
-    auto* label = new QLabel(text, this);
+    // Placed by the bar itself (layoutPanels), outside the status bar's own layout.
+    auto* label = new PanelLabel(text, this);
     label->setObjectName(QStringLiteral("Panels(%1)").arg(panels_.size() + 1));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setToolTip(toolTip);
-    label->setMinimumWidth(twips::toPixels(widthTwips));
-    addWidget(label);
-    panels_.append({style, label});
+    panels_.append({style, label, twips::toPixels(widthTwips)});
     if (style != Style::Text) {
         tick();
         clock_->start();
     }
+    layoutPanels();
     return label;
+}
+
+QSize StatusBar::sizeHint() const
+{
+    QSize hint = QStatusBar::sizeHint();
+    for (const Panel& p : panels_)
+        hint.setHeight(std::max(hint.height(), p.label->sizeHint().height() + 4));
+    return hint;
+}
+
+void StatusBar::resizeEvent(QResizeEvent* event)
+{
+    QStatusBar::resizeEvent(event);
+    layoutPanels();
+}
+
+void StatusBar::layoutPanels()
+{
+    // Left to right, each panel at its own width while there is room, so the ones on the right
+    // shrink first; one narrower than a few letters is hidden.
+    const auto* grip = findChild<QSizeGrip*>();
+    const int right = width() - (grip && grip->isVisibleTo(this) ? grip->width() : 0) - 2;
+    const int smallest = fontMetrics().averageCharWidth() * 4;
+    int x = 2;
+    for (const Panel& p : std::as_const(panels_)) {
+        const int w = std::min(p.width, right - x);
+        p.label->setVisible(w >= smallest);
+        if (w >= smallest)
+            p.label->setGeometry(x, 2, w, height() - 3);
+        x += std::max(w, 0) + 2;
+    }
 }
 
 QString StatusBar::panelText(int index) const

@@ -1,7 +1,8 @@
 #pragma once
 // The bars a main window docks along its client area: a toolbar of icon buttons taken from an
 // image list and dispatched by key, and a status bar of panels whose date and time panels keep
-// themselves current. Docked bars stand over the client area's edge and follow its width; the
+// themselves current. Panels never overlap: when the bar is narrower than they are, the panels on
+// the right give way first, their text cut with an ellipsis, and a panel with no room left hides. Docked bars stand over the client area's edge and follow its width; the
 // other controls keep their places whether a bar is shown or hidden.
 #include <QIcon>
 #include <QStatusBar>
@@ -56,10 +57,16 @@ public:
                      const QString& toolTip = QString());
     QString panelText(int index) const;   // 1-based
 
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void tick();
+    void layoutPanels();
 
-    struct Panel { Style style; QLabel* label; };
+    struct Panel { Style style; QLabel* label; int width; };
     QList<Panel> panels_;
     QTimer* clock_;
 };

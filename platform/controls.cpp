@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <QSvgRenderer>
 #include <qdrawutil.h>
 
@@ -32,14 +33,27 @@ QFont windowFont()
 
 // --- TextBox ---------------------------------------------------------------------------------
 
+namespace {
+
+const QRegularExpression& digits()
+{
+    static const QRegularExpression all(QStringLiteral("^[0-9]*$"));
+    return all;
+}
+
+} // namespace
+
 TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int maxLength)
     : QWidget(parent)
-    , maxLength_(kind == Kind::SingleLine ? maxLength : 0)
+    , kind_(kind)
+    , maxLength_(kind == Kind::MultiLine ? 0 : maxLength)
 {
     setObjectName(name);
-    if (kind == Kind::SingleLine) {
+    if (kind != Kind::MultiLine) {
         line_ = new QLineEdit(this);
         line_->setMaxLength(maxLength_ > 0 ? maxLength_ : INT_MAX);
+        if (kind == Kind::WholeNumber)
+            line_->setValidator(new QRegularExpressionValidator(digits(), line_));
         connect(line_, &QLineEdit::textChanged, this, &TextBox::editorChanged);
     } else {
         multi_ = new QPlainTextEdit(this);
@@ -80,7 +94,12 @@ void TextBox::setEdited(bool edited)
 
 TextBox::Kind TextBox::kind() const
 {
-    return line_ ? Kind::SingleLine : Kind::MultiLine;
+    return kind_;
+}
+
+bool TextBox::holdsWhatItTakes() const
+{
+    return kind_ != Kind::WholeNumber || digits().match(text()).hasMatch();
 }
 
 int TextBox::maxLength() const

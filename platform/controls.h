@@ -29,7 +29,8 @@ QFont windowFont();
 class TextBox : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { SingleLine, MultiLine };
+    // A whole-number box is a single line that takes digits only.
+    enum class Kind { SingleLine, MultiLine, WholeNumber };
 
     TextBox(QWidget* parent, const QString& name, Kind kind = Kind::SingleLine,
             int maxLength = 0 /* 0: no limit */);
@@ -46,6 +47,8 @@ public:
 
     Kind kind() const;
     int maxLength() const;
+    // False for a whole-number box holding anything but digits (a value read from elsewhere).
+    bool holdsWhatItTakes() const;
     // The inner QLineEdit or QPlainTextEdit, the box's focus proxy.
     QWidget* editor() const;
     void setReadOnly(bool readOnly);
@@ -63,6 +66,7 @@ private:
 
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* multi_ = nullptr;
+    Kind kind_;
     int maxLength_;
     QString text_;          // the text as of the last Change
     bool edited_ = false;

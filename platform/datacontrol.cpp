@@ -16,6 +16,7 @@ DataControl::DataControl(QWidget* parent, const QString& name) : QWidget(parent)
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(255, 255, 255));
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 0));
     setPalette(pal);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -181,6 +182,10 @@ void DataControl::rowLeaving(int action)
 void DataControl::writeBoundBoxes()
 {
     db::RowSet& set = Recordset();
+    for (const Binding& b : bindings_) {
+        if (b.box->edited() && !b.box->holdsWhatItTakes())
+            throw db::Error(db::SaveRefused, b.box->editor()->accessibleName() + QStringLiteral(" takes a whole number only"));
+    }
     std::vector<db::Value> values = set.isAdding() ? std::vector<db::Value>(size_t(set.fields().size()))
                                                    : set.values();
     values.resize(size_t(set.fields().size()));

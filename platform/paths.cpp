@@ -34,17 +34,21 @@ QString dataRoot()
 
 QString resolve(const QString& windowsPath)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    QStringList components = windowsPath.split(separators);
-
+    QString relative = windowsPath;
     QChar drive = u'c';
-    if (!components.isEmpty() && components.first().size() == 2
-        && components.first().at(1) == u':' && components.first().at(0).isLetter()) {
-        drive = components.takeFirst().at(0).toLower();
+    if (relative.size() >= 2 && relative.at(1) == u':' && relative.at(0).isLetter()
+        && (relative.size() == 2 || relative.at(2) == u'\\' || relative.at(2) == u'/')) {
+        drive = relative.at(0).toLower();
+        relative = relative.mid(2);
     }
+    return underIgnoringCase(dataRoot() + QStringLiteral("/drive_") + drive, relative);
+}
 
+QString underIgnoringCase(const QString& root, const QString& relative)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     QStringList resolved;
-    for (const QString& component : std::as_const(components)) {
+    for (const QString& component : relative.split(separators)) {
         if (component.isEmpty() || component == u".")
             continue;
         if (component == u"..") {
@@ -55,14 +59,14 @@ QString resolve(const QString& windowsPath)
         resolved.append(component);
     }
 
-    QString path = dataRoot() + QStringLiteral("/drive_") + drive;
+    QString path = root == u"/" ? QString() : root;
     bool onDisk = true;
     for (const QString& component : std::as_const(resolved)) {
-        const QString found = onDisk ? existingName(path, component) : QString();
+        const QString found = onDisk ? existingName(path.isEmpty() ? QStringLiteral("/") : path, component) : QString();
         onDisk = !found.isEmpty();
         path += u'/' + (onDisk ? found : component);
     }
-    return path;
+    return path.isEmpty() ? root : path;
 }
 
 } // namespace platform::paths

@@ -14,5 +14,7 @@ QString dataRoot();
 // (an exact match first, else the first match in name order); from the first component that
 // exists in no form on, the rest is kept as written.
 QString resolve(const QString& windowsPath);
+// The same matching for a path relative to a folder of this system ("/" for an absolute path).
+QString underIgnoringCase(const QString& root, const QString& relative);
 
 } // namespace platform::paths

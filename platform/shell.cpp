@@ -10,7 +10,7 @@ namespace platform::shell {
 
 QString localPath(const QString& path)
 {
-    return path.startsWith(u'/') ? path : paths::resolve(path);
+    return path.startsWith(u'/') ? paths::underIgnoringCase(QStringLiteral("/"), path) : paths::resolve(path);
 }
 
 void start(const QString& program)

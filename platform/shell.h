@@ -1,7 +1,8 @@
 #pragma once
 // Starting programs and looking for files, by the paths the program's data names them with: an
-// absolute path of this system ("/usr/bin/tool") is taken as written; any other path is a fixed
-// Windows path ("C:\Tools\TOOL.EXE") under the data root, matched ignoring letter case.
+// absolute path of this system ("/usr/bin/tool") or a fixed Windows path ("C:\Tools\TOOL.EXE",
+// under the data root). Either may mix '\' and '/' and is matched ignoring letter case, as a
+// folder from one kind of path and a file name from the other are.
 #include <QString>
 
 namespace platform::shell {

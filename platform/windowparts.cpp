@@ -37,6 +37,16 @@ void placeLabel(QLabel* label, int left, int top, int width, int height)
     }
 }
 
+void placeLabelBefore(QLabel* label, int left, int top, int width, int height, int controlLeft)
+{
+    twips::place(label, left, top, width, height);
+    const int room = twips::toPixels(controlLeft - left);
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
 void nameAfterLabel(QWidget* control, const QString& caption)
 {
     QString name;

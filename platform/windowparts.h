@@ -25,6 +25,10 @@ Label* makeLabel(QWidget* parent, const QString& name, const QString& text, cons
 // Places a label. Our fonts run a little wider than the ones the layouts were drawn for: a label
 // too narrow for its one line of text grows to the right rather than wrap or cut it out of sight.
 void placeLabel(QLabel* label, int left, int top, int width, int height);
+// Places a label whose box runs on under the control to its right, which starts at `controlLeft`:
+// a text wider than the room before that control is set in a smaller size of its font, so that
+// nothing of it hides under the control.
+void placeLabelBefore(QLabel* label, int left, int top, int width, int height, int controlLeft);
 
 // Gives a control the name a screen reader speaks, from the caption of the label that names it:
 // the caption without its access-key ampersand, its closing colon or dots and its outer spaces

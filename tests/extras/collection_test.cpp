@@ -103,6 +103,10 @@ private slots:
         click(w, "cmdAdd");
         QCOMPARE(shown(w), QString());
         typeAtEnd(box(w, element), "Newcomer");
+        if (form == "frmJoke") {   // the joke's number takes digits only
+            ui::typeOver(box(w, 0), "4x2");
+            QCOMPARE(box(w, 0)->text(), QString("42"));
+        }
         click(w, "cmdUpdate");
         QCOMPARE(caption(w), prefix + "3");
         QCOMPARE(shown(w), QString("Newcomer"));

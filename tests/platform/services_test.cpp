@@ -111,6 +111,12 @@ private slots:
         QVERIFY(!platform::shell::fileExists("C:\\Tools"));
         platform::shell::start("C:\\TOOLS\\MSINFO32.EXE");
         QTRY_VERIFY(QFile::exists(scratch.filePath("windows")));
+
+        // A folder of this system with a Windows file name after it, as the registry may hold.
+        writeScript(scratch.filePath("opt/Tools/msinfo32.exe"), "mixed");
+        QVERIFY(platform::shell::fileExists(scratch.filePath("opt/tools") + "\\MSINFO32.EXE"));
+        platform::shell::start(scratch.filePath("opt/tools") + "\\MSINFO32.EXE");
+        QTRY_VERIFY(QFile::exists(scratch.filePath("mixed")));
     }
 
     void aProgramThatCannotStartIsAFailure()

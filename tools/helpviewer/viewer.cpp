@@ -54,7 +54,6 @@ HelpViewer::HelpViewer()
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(viewerTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg")));
 
     auto* search = new QWidget;
     search->setObjectName(QStringLiteral("pageSearch"));
@@ -74,6 +73,11 @@ HelpViewer::HelpViewer()
     tabs_->insertTab(ContentsPage, contents_, QStringLiteral("Contents"));
     tabs_->insertTab(SearchPage, search, QStringLiteral("Search"));
     page_->setObjectName(QStringLiteral("browserTopic"));
+    // The topics' colours are chosen for paper: the page stays white under any desktop colours.
+    QPalette paper = page_->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, QColor(0x20, 0x20, 0x20));
+    page_->setPalette(paper);
 
     auto* split = new QSplitter;
     split->setObjectName(QStringLiteral("splitter"));
