@@ -12,6 +12,12 @@ std::function<void(const Shown&)>& testHook()
     return hook;
 }
 
+bool& testAnswer()
+{
+    static bool yes = false;
+    return yes;
+}
+
 QMessageBox::Icon boxIcon(Icon icon)
 {
     switch (icon) {
@@ -37,9 +43,30 @@ void show(const QString& text, Icon icon, const QString& title, QWidget* parent)
     box.exec();
 }
 
+bool ask(const QString& text, Icon icon, const QString& title, QWidget* parent)
+{
+    const Shown question{text, title.isEmpty() ? applicationTitle : title, icon, true};
+    if (testHook()) {
+        testHook()(question);
+        return testAnswer();
+    }
+    QMessageBox box(boxIcon(icon), question.title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName(QStringLiteral("msgbox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void setTestHook(std::function<void(const Shown&)> hook)
 {
     testHook() = std::move(hook);
+    testAnswer() = false;
+}
+
+void setTestAnswer(bool yes)
+{
+    testAnswer() = yes;
 }
 
 } // namespace platform::msgbox

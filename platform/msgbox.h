@@ -16,13 +16,20 @@ enum class Icon { None, Information, Warning, Critical };
 void show(const QString& text, Icon icon = Icon::None, const QString& title = QString(),
           QWidget* parent = nullptr);
 
+// A modal box with Yes and No (No is the default and Escape); true when Yes was chosen.
+bool ask(const QString& text, Icon icon = Icon::Warning, const QString& title = QString(),
+         QWidget* parent = nullptr);
+
 struct Shown {
     QString text;
     QString title;   // already resolved: never empty
     Icon icon;
+    bool question = false;   // asked with Yes and No
 };
 
-// While a hook is set no dialog appears: the hook receives each message instead. Reset with {}.
+// While a hook is set no dialog appears: the hook receives each message instead, and each
+// question is answered with the hook's answer (No unless set). Reset with {}.
 void setTestHook(std::function<void(const Shown&)> hook);
+void setTestAnswer(bool yes);
 
 } // namespace platform::msgbox
