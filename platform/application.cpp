@@ -3,21 +3,25 @@
 #include "platform/controls.h"
 
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace platform {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     setApplicationIdentity();
     setFont(windowFont());
-    // Every window of ours carries the application's icon, from the art each program links in.
-    setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg")));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
+    if (!iconSet_ && event->type() == QEvent::Paint) {
+        iconSet_ = true; // the icon from the art each program links in
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/art/app/icon.svg"))); });
+    }
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {

@@ -1,6 +1,6 @@
 #pragma once
-// The application object: identity for settings and data paths, the default window font, and a
-// last line of defence for a failure that escaped its handler.
+// The application object: identity for settings and data paths, the default window font, the
+// icon every window carries, and a last line of defence for a failure that escaped its handler.
 #include "platform/handlers.h"
 #include "platform/identity.h"
 
@@ -15,7 +15,13 @@ public:
     Application(int& argc, char** argv);
     // Handlers are connected through connectHandler, so nothing should arrive here; what does is
     // written to standard error rather than let it cross the event loop.
+    // The first paint of any window also sets the application's icon on every window: loading the
+    // picture's renderer and drawing the icon at each size would otherwise hold up the first
+    // window's appearance.
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    bool iconSet_ = false;
 };
 
 } // namespace platform

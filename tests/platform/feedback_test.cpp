@@ -38,6 +38,16 @@ private slots:
         QCOMPARE(shown[1].icon, Icon::Warning);
     }
 
+    void questionsAreAnsweredNoUnlessTheTestSaysYes()
+    {
+        QVERIFY(!platform::msgbox::ask("Reload?"));
+        platform::msgbox::setTestAnswer(true);
+        QVERIFY(platform::msgbox::ask("Reload?"));
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0].question);
+        QCOMPARE(shown[0].icon, Icon::Warning);
+    }
+
     void realBoxHasOkOnlyAndNoIcon()
     {
         platform::msgbox::setTestHook({});
