@@ -34,6 +34,11 @@ public slots:
     void Form_Unload();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
+    // Recipe files, the recipe as a PDF file and the backups (frmMain_transfer.cpp).
+    void mnuExport_Click();
+    void mnuImport_Click();
+    void mnuSavePdf_Click();
+    void mnuRestore_Click();
     void mnuUtensils_Click();
     void mnuGlasses_Click();
     void mnuStockLiquor_Click();
@@ -101,6 +106,10 @@ private:
     void addCategoryItems(QMenu* queries);
     // Runs a category's handler (menuName + "_Click") by its name.
     void runCategoryHandler(const QString& menuName);
+    // The texts of txtFields 0 to 21 as shown, edits not yet saved included.
+    std::array<QString, 22> shownFields() const;
+    // The recipe file Data1 opens, as a real path.
+    QString recipeFile() const;
     // Help contents (3) or the keyword search (261) of the application's help file.
     void showHelp(unsigned command);
     // The placement (frmMain_placement.cpp).

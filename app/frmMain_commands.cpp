@@ -33,6 +33,11 @@ const MenuRow kMenus[] = {
     {"mnuFile", "&File", nullptr, nullptr},
     {"mnuFilePrint", "&Print...", "mnuFile", &frmMain::mnuFilePrint_Click, "Ctrl+P"},
     {"mnuFileBar4", "-", "mnuFile", nullptr},
+    {"mnuExport", "&Export Recipes...", "mnuFile", &frmMain::mnuExport_Click},
+    {"mnuImport", "&Import Recipes...", "mnuFile", &frmMain::mnuImport_Click},
+    {"mnuSavePdf", "Save Recipe as P&DF...", "mnuFile", &frmMain::mnuSavePdf_Click},
+    {"mnuRestore", "&Restore Backup...", "mnuFile", &frmMain::mnuRestore_Click},
+    {"mnuFileBar5", "-", "mnuFile", nullptr},
     {"mnuFileExit", "E&xit", "mnuFile", &frmMain::mnuFileExit_Click, "Ctrl+Q"},
     {"mnuView", "&View", nullptr, nullptr},
     {"mnuSupplies", "&Supplies", "mnuView", nullptr},
@@ -207,13 +212,17 @@ void frmMain::mnuToasting_Click() { extras::openCollection(QStringLiteral("frmTo
 void frmMain::mnuJokes_Click() { extras::openCollection(QStringLiteral("frmJoke")); }
 void frmMain::mnuDrinkingGames_Click() { extras::openGames(); }
 
-void frmMain::mnuFilePrint_Click()
+std::array<QString, 22> frmMain::shownFields() const
 {
-    // What the boxes show, edits not yet saved included.
     std::array<QString, 22> fields;
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i] = txtFields[i]->text();
-    catalogue::printRecipe(fields, *Picture1);
+    return fields;
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    catalogue::printRecipe(shownFields(), *Picture1);
 }
 
 void frmMain::mnuHelpContents_Click()

@@ -40,10 +40,10 @@ QStringList wrapDirections(QString text, const std::function<double(const QStrin
     return lines;
 }
 
-void printRecipe(const std::array<QString, 22>& fields, const QWidget& measure)
+void printRecipe(const std::array<QString, 22>& fields, const QWidget& measure, const QString& pdfFile)
 {
     const QString blank = QStringLiteral(" ");
-    platform::printer::Document doc;
+    platform::printer::Document doc(pdfFile);
     doc.setFont(kPrintFace, 16, true);
     doc.print(QStringLiteral("                                 Zestrel"));
     doc.setFont(kPrintFace, 12, false);

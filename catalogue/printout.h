@@ -20,9 +20,10 @@ inline const QString kPrintFace = QStringLiteral("Arial");
 QStringList wrapDirections(QString text, const std::function<double(const QString&)>& measure,
                            double width);
 
-// Prints one recipe as one job on the default printer: `fields` are the texts of the recipe
-// view's boxes 0 to 21 as shown; the directions are wrapped to the width of `measure`, measured
-// in its font. Throws platform::Failure when the printer is missing or fails.
-void printRecipe(const std::array<QString, 22>& fields, const QWidget& measure);
+// Prints one recipe as one job on the default printer, or as a PDF file at `pdfFile` when one is
+// named: `fields` are the texts of the recipe view's boxes 0 to 21 as shown; the directions are
+// wrapped to the width of `measure`, measured in its font. Throws platform::Failure when the
+// printer is missing or fails, or the file cannot be written.
+void printRecipe(const std::array<QString, 22>& fields, const QWidget& measure, const QString& pdfFile = QString());
 
 } // namespace catalogue

@@ -25,6 +25,27 @@ QStringList recipeColumns()
     return names << QStringLiteral("Directions") << QStringLiteral("Glass");
 }
 
+QStringList columnValues(const Recipe& r)
+{
+    QStringList values{r.name};
+    for (size_t i = 0; i < 10; ++i)
+        values << r.qty[i] << r.ing[i];
+    return values << r.directions << r.glass;
+}
+
+Recipe recipeFromValues(const QStringList& values)
+{
+    Recipe r;
+    r.name = values.value(0);
+    for (int i = 0; i < 10; ++i) {
+        r.qty[size_t(i)] = values.value(1 + 2 * i);
+        r.ing[size_t(i)] = values.value(2 + 2 * i);
+    }
+    r.directions = values.value(21);
+    r.glass = values.value(22);
+    return r;
+}
+
 QString tablesSql()
 {
     QStringList drink{QStringLiteral("zkey INTEGER PRIMARY KEY")};

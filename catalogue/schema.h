@@ -3,6 +3,7 @@
 // its text fields and the tables it holds.
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace catalogue {
 
@@ -15,6 +16,18 @@ constexpr int kTextLimit = 50;
 
 // The recipe columns of drinklst in their order (without the key column zkey).
 QStringList recipeColumns();
+
+// One row of drinklst; an empty text stands for an empty (null) column.
+struct Recipe {
+    QString name, glass;
+    std::array<QString, 10> qty, ing;
+    QString directions;
+    bool operator==(const Recipe&) const = default;
+};
+
+// The recipe's texts in the order of recipeColumns(), and back.
+QStringList columnValues(const Recipe& r);
+Recipe recipeFromValues(const QStringList& values);
 
 // The statements that create the recipe table and the eight side tables (without the stored
 // queries), separated by ";\n".

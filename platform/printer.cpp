@@ -136,10 +136,15 @@ struct Document::Job {
 };
 
 Document::Document()
+    : Document(QString())
+{
+}
+
+Document::Document(const QString& pdfFile)
     : job_(std::make_unique<Job>())
 {
     Job& j = *job_;
-    j.target = fileTarget();
+    j.target = pdfFile.isEmpty() ? fileTarget() : pdfFile;
     QPrinterInfo info;
     if (j.target.isEmpty()) {
         info = QPrinterInfo::defaultPrinter();

@@ -20,6 +20,9 @@ class Document {
 public:
     // Starts the document on the default printer; throws when there is none or it cannot open.
     Document();
+    // Starts the document as a PDF file at `pdfFile` instead (an empty path: as Document());
+    // the file takes its place at endDoc(), whole.
+    explicit Document(const QString& pdfFile);
     // A document not ended is dropped without a job.
     ~Document();
     Document(const Document&) = delete;

@@ -33,13 +33,12 @@ void buildDatabase(const QString& path, const Content& content, const QString& c
     auto db = platform::db::createDatabase(path, connect);
     db->exec(QStringLiteral("BEGIN"));
     db->exec(tablesSql());
+    const QStringList columns = recipeColumns();
     for (const Recipe& r : content.recipes) {
-        Row row{{QStringLiteral("DrinkName"), r.name}, {QStringLiteral("Directions"), r.directions},
-                {QStringLiteral("Glass"), r.glass}};
-        for (int i = 0; i < 10; ++i) {
-            row[QStringLiteral("Qty%1").arg(i + 1)] = r.qty[size_t(i)];
-            row[QStringLiteral("Ing%1").arg(i + 1)] = r.ing[size_t(i)];
-        }
+        const QStringList values = columnValues(r);
+        Row row;
+        for (int i = 0; i < columns.size(); ++i)
+            row[columns[i]] = values[i];
         insertRow(*db, QStringLiteral("drinklst"), row);
     }
     for (const auto& [table, rows] : content.sideTables)

@@ -2,6 +2,7 @@
 // The readable source of the supplied database: the recipes, the category rules and the side
 // collections under content/, parsed into data the builder writes into a new file.
 #include "catalogue/categoryrules.h"
+#include "catalogue/schema.h"
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -9,12 +10,6 @@
 #include <vector>
 
 namespace catalogue {
-
-struct Recipe {
-    QString name, glass;
-    std::array<QString, 10> qty, ing;
-    QString directions;
-};
 
 // A row of a side table: column name -> text.
 using Row = std::map<QString, QString>;

@@ -115,7 +115,9 @@ private slots:
         QCOMPARE(top, (QStringList{"mnuFile &File", "mnuView &View", "mnuQueries &Queries", "mnuHelp &Help"}));
         const QString text = menu.join('\n');
         for (const char* part : {
-                 "mnuFile &File\n  mnuFilePrint &Print... Ctrl+P\n  mnuFileBar4 -\n  mnuFileExit E&xit Ctrl+Q\n",
+                 "mnuFile &File\n  mnuFilePrint &Print... Ctrl+P\n  mnuFileBar4 -\n  mnuExport &Export Recipes...\n"
+                 "  mnuImport &Import Recipes...\n  mnuSavePdf Save Recipe as P&DF...\n  mnuRestore &Restore Backup...\n"
+                 "  mnuFileBar5 -\n  mnuFileExit E&xit Ctrl+Q\n",
                  "mnuView &View\n  mnuSupplies &Supplies\n    mnuUtensils Utensils\n    mnuViewDataBar1 -\n"
                  "    mnuGlasses Glasses\n    mnuViewSupplies2 -\n    mnuStockLiquor Liquor\n  mnuLiquor2 -\n"
                  "  mnuToasting Toasting\n  mnuJokes Bar Jokes\n  mnuViewBar1 -\n  mnuViewToolbar &Toolbar checked\n"
