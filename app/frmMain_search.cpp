@@ -38,6 +38,15 @@ void frmMain::confine(const QString& recordSource)
 
 void frmMain::mnuViewAll_Click() { confine(QStringLiteral("drinklst")); }
 
+void frmMain::showRecipe(qint64 key)
+{
+    mnuViewAll_Click();
+    Data1->Recordset().setBookmark(key);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
 void frmMain::confineToCategory(const QString& menuName)
 {
     confine(catalogue::categoryOfMenu(menuName)->query);
