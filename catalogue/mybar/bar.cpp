@@ -150,7 +150,7 @@ std::vector<int> Bar::using_(const std::vector<int>& ingredients) const
 void saveOnHand(platform::db::Connection& db, const QString& ingredient, bool onHand)
 {
     Statement save(db.handle(),
-                   QStringLiteral("INSERT OR REPLACE INTO mybar_shelf (ingredient, on_hand) VALUES (?1, ?2)"));
+                   QStringLiteral("INSERT OR REPLACE INTO main.mybar_shelf (ingredient, on_hand) VALUES (?1, ?2)"));
     save.bind(1, std::optional<QString>(ingredient));
     save.bind(2, qint64(onHand));
     save.step();

@@ -64,7 +64,8 @@ private:
     std::vector<int> missing_; // per drink: its needs not on hand
 };
 
-// Stores the tick at once, in the file. Throws platform::db::Error (a file that cannot be written).
+// Stores the tick at once, in the file itself (never in a connection's temporary shelf). Throws
+// platform::db::Error for a file that cannot be written or has no shelf.
 void saveOnHand(platform::db::Connection& db, const QString& ingredient, bool onHand);
 
 } // namespace catalogue::mybar
