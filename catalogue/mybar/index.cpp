@@ -22,7 +22,7 @@ QString replaced(QString e, const QStringList& marks, const QString& by)
     return e;
 }
 
-// Rows (zkey, line, raw) of ingredient lines -> (zkey, line, f): each line as the index reads it,
+// Rows (zkey, line, raw) of ingredient lines -> (zkey, line, raw, f): each line as the index reads it,
 // the part before the first comma or bracket, lower-cased, apostrophes dropped, other punctuation
 // as spaces, runs of spaces as one, trimmed. Done in steps, each a query over the one before, so
 // that no expression nests deeper than the statement parser takes.
@@ -41,38 +41,66 @@ QString foldedRows(const QString& rawRows)
     const QString spaces
         = QStringLiteral("trim(%1)")
               .arg(replaced(QStringLiteral("p"), QStringList(4, QStringLiteral("  ")), QStringLiteral(" ")));
-    return QStringLiteral("SELECT zkey, line, %1 AS f FROM (SELECT zkey, line, %2 AS p FROM (SELECT zkey, line, %3 AS "
-                          "p FROM (%4)))")
+    return QStringLiteral("SELECT zkey, line, raw, %1 AS f FROM (SELECT zkey, line, raw, %2 AS p FROM (SELECT zkey, "
+                          "line, raw, %3 AS p FROM (%4)))")
         .arg(spaces, marks, cut, rawRows);
 }
 
-// Rows (zkey, line, raw) of ingredient lines -> index rows (zkey, line, ingredient, garnish): a known
-// spelling, else the spelling without a final "s", else the folded text itself; a garnish when its
-// ingredient is one or the line holds a garnish mark as a whole word.
-QString indexRows(const QString& rawRows)
+// Rows (zkey, line, raw) of ingredient lines -> readings (zkey, line, raw, ingredient, garnish): a
+// known spelling, else the spelling without a final "s", else the folded text itself; a garnish
+// when its ingredient is one or the line holds a garnish mark as a whole word. Empty lines give
+// no reading.
+QString readings(const QString& rawRows)
 {
-    return QStringLiteral("SELECT w.zkey, w.line, coalesce(t.ingredient, s.ingredient, w.f), "
-                          "coalesce(t.garnish, s.garnish, 0) OR EXISTS (SELECT 1 FROM mybar_marks AS m "
-                          "WHERE instr(' ' || w.f || ' ', ' ' || m.word || ' ') > 0) "
-                          "FROM (%1) AS w LEFT JOIN mybar_terms AS t ON t.term = w.f "
-                          "LEFT JOIN mybar_terms AS s ON t.term IS NULL AND substr(w.f, -1) = 's' "
-                          "AND s.term = substr(w.f, 1, length(w.f) - 1) WHERE w.f <> ''")
+    return QStringLiteral(
+               "SELECT w.zkey AS zkey, w.line AS line, w.raw AS raw, coalesce(t.ingredient, s.ingredient, w.f) "
+               "AS ingredient, coalesce(t.garnish, s.garnish, 0) OR EXISTS (SELECT 1 FROM mybar_marks AS m "
+               "WHERE instr(' ' || w.f || ' ', ' ' || m.word || ' ') > 0) AS garnish "
+               "FROM (%1) AS w LEFT JOIN mybar_terms AS t ON t.term = w.f "
+               "LEFT JOIN mybar_terms AS s ON t.term IS NULL AND substr(w.f, -1) = 's' "
+               "AND s.term = substr(w.f, 1, length(w.f) - 1) WHERE w.f <> ''")
         .arg(foldedRows(rawRows));
 }
 
-// The ingredient lines of drinklst's rows (from = " FROM main.drinklst") or of the NEW row.
-QString recipeLines(const QString& prefix, const QString& from)
+// The index rows of the NEW row, for the triggers.
+QString newRowUses()
 {
     QStringList lines;
     for (int i = 1; i <= kLines; ++i)
-        lines << QStringLiteral("SELECT %1zkey AS zkey, %2 AS line, %1Ing%2 AS raw%3").arg(prefix).arg(i).arg(from);
-    return lines.join(QStringLiteral(" UNION ALL "));
+        lines << QStringLiteral("SELECT NEW.zkey AS zkey, %1 AS line, NEW.Ing%1 AS raw").arg(i);
+    return QStringLiteral(
+               "INSERT INTO mybar_uses (zkey, line, ingredient, garnish) SELECT zkey, line, ingredient, garnish "
+               "FROM (%1)")
+        .arg(readings(lines.join(QStringLiteral(" UNION ALL "))));
+}
+
+// Every recipe's lines read again: the lines gathered in one pass over drinklst, each different
+// text read once (catalogues repeat their lines), then joined back.
+void readAllRecipes(Connection& db)
+{
+    QStringList numbers, columns;
+    for (int i = 1; i <= kLines; ++i) {
+        numbers << QStringLiteral("SELECT %1 AS line").arg(i);
+        columns << QStringLiteral("WHEN %1 THEN d.Ing%1").arg(i);
+    }
+    db.exec(
+        QStringLiteral(
+            "DROP TABLE IF EXISTS temp.mybar_lines; DROP TABLE IF EXISTS temp.mybar_readings; "
+            "CREATE TEMP TABLE mybar_lines AS SELECT d.zkey AS zkey, n.line AS line, CASE n.line %1 END AS raw "
+            "FROM main.drinklst AS d CROSS JOIN (%2) AS n WHERE raw <> ''; "
+            "CREATE TEMP TABLE mybar_readings (raw TEXT PRIMARY KEY, ingredient TEXT, garnish INTEGER) WITHOUT ROWID")
+            .arg(columns.join(QLatin1Char(' ')), numbers.join(QStringLiteral(" UNION ALL "))));
+    db.exec(QStringLiteral(
+                "INSERT INTO temp.mybar_readings (raw, ingredient, garnish) SELECT raw, ingredient, garnish FROM (%1)")
+                .arg(readings(QStringLiteral("SELECT DISTINCT 0 AS zkey, 0 AS line, raw FROM temp.mybar_lines"))));
+    db.exec(
+        QStringLiteral("INSERT INTO mybar_uses (zkey, line, ingredient, garnish) SELECT l.zkey, l.line, r.ingredient, "
+                       "r.garnish FROM temp.mybar_lines AS l JOIN temp.mybar_readings AS r ON r.raw = l.raw; "
+                       "DROP TABLE temp.mybar_lines; DROP TABLE temp.mybar_readings"));
 }
 
 // The one line bound as ?1, as a row of lines.
 const QString kOneLine = QStringLiteral("SELECT 0 AS zkey, 0 AS line, ?1 AS raw");
-
-const QString kInsertUses = QStringLiteral("INSERT INTO mybar_uses (zkey, line, ingredient, garnish) ");
 
 QString storedSignature(Connection& db)
 {
@@ -109,7 +137,7 @@ void fill(Connection& db)
         mark.bind(1, std::optional<QString>(word));
         mark.step();
     }
-    db.exec(kInsertUses + indexRows(recipeLines(QString(), QStringLiteral(" FROM main.drinklst"))));
+    readAllRecipes(db);
     Statement state(db.handle(),
                     QStringLiteral("INSERT OR REPLACE INTO mybar_state (name, value) VALUES ('vocabulary', ?1)"));
     state.bind(1, std::optional<QString>(v.signature));
@@ -121,7 +149,7 @@ void fill(Connection& db)
 std::vector<SchemaObject> indexLayout()
 {
     const QString table = QStringLiteral("table");
-    const QString rows = indexRows(recipeLines(QStringLiteral("NEW."), QString()));
+    const QString uses = newRowUses();
     QStringList watched{QStringLiteral("zkey")};
     for (int i = 1; i <= kLines; ++i)
         watched << QStringLiteral("Ing%1").arg(i);
@@ -137,19 +165,17 @@ std::vector<SchemaObject> indexLayout()
          QStringLiteral(
              "CREATE TABLE mybar_uses (zkey INTEGER NOT NULL, line INTEGER NOT NULL, ingredient TEXT NOT NULL, "
              "garnish INTEGER NOT NULL, PRIMARY KEY (zkey, line)) WITHOUT ROWID")},
-        {QStringLiteral("index"), QStringLiteral("mybar_uses_ingredient"),
-         QStringLiteral("CREATE INDEX mybar_uses_ingredient ON mybar_uses (ingredient)")},
         {table, QStringLiteral("mybar_shelf"),
          QStringLiteral(
              "CREATE TABLE mybar_shelf (ingredient TEXT PRIMARY KEY, on_hand INTEGER NOT NULL) WITHOUT ROWID")},
         {QStringLiteral("trigger"), QStringLiteral("mybar_insert"),
          QStringLiteral("CREATE TRIGGER mybar_insert AFTER INSERT ON drinklst BEGIN "
-                        "DELETE FROM mybar_uses WHERE zkey = NEW.zkey; %1%2; END")
-             .arg(kInsertUses, rows)},
+                        "DELETE FROM mybar_uses WHERE zkey = NEW.zkey; %1; END")
+             .arg(uses)},
         {QStringLiteral("trigger"), QStringLiteral("mybar_update"),
          QStringLiteral("CREATE TRIGGER mybar_update AFTER UPDATE OF %1 ON drinklst BEGIN "
-                        "DELETE FROM mybar_uses WHERE zkey IN (OLD.zkey, NEW.zkey); %2%3; END")
-             .arg(watched.join(QStringLiteral(", ")), kInsertUses, rows)},
+                        "DELETE FROM mybar_uses WHERE zkey IN (OLD.zkey, NEW.zkey); %2; END")
+             .arg(watched.join(QStringLiteral(", ")), uses)},
         {QStringLiteral("trigger"), QStringLiteral("mybar_delete"),
          QStringLiteral("CREATE TRIGGER mybar_delete AFTER DELETE ON drinklst BEGIN "
                         "DELETE FROM mybar_uses WHERE zkey = OLD.zkey; END")},
@@ -172,15 +198,12 @@ void installIndex(Connection& db)
 
 void shadowIndex(Connection& db)
 {
-    for (const SchemaObject& o : indexLayout()) {
+    const std::vector<SchemaObject> layout = indexLayout();
+    for (const SchemaObject& o : layout)
         if (o.type == QLatin1String("table"))
             db.exec(QStringLiteral("DROP TABLE IF EXISTS temp.%1; %2")
                         .arg(o.name, QString(o.sql).replace(QStringLiteral("CREATE TABLE"),
                                                             QStringLiteral("CREATE TEMP TABLE"))));
-        else if (o.type == QLatin1String("index"))
-            db.exec(QString(o.sql).replace(QStringLiteral("INDEX "), QStringLiteral("INDEX temp.")));
-    }
-    const std::vector<SchemaObject> layout = indexLayout();
     const auto shelf = std::find_if(layout.begin(), layout.end(),
                                     [](const SchemaObject& o) { return o.name == QLatin1String("mybar_shelf"); });
     if (same(stored(db, shelf->name), *shelf))
@@ -190,11 +213,11 @@ void shadowIndex(Connection& db)
 
 Reading canonical(Connection& db, const QString& line)
 {
-    Statement st(db.handle(), indexRows(kOneLine));
+    Statement st(db.handle(), QStringLiteral("SELECT ingredient, garnish FROM (%1)").arg(readings(kOneLine)));
     st.bind(1, std::optional<QString>(line));
     if (!st.step())
         return {};
-    return {st.text(2).value_or(QString()), st.int64(3) != 0};
+    return {st.text(0).value_or(QString()), st.int64(1) != 0};
 }
 
 } // namespace catalogue::mybar
