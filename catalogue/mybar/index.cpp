@@ -75,7 +75,8 @@ QString newRowUses()
 }
 
 // Every recipe's lines read again: the lines gathered in one pass over drinklst, each different
-// text read once (catalogues repeat their lines), then joined back.
+// text read once (catalogues repeat their lines; kept in a table of its own, so that the reading
+// is not folded into the DISTINCT and done for every line), then joined back.
 void readAllRecipes(Connection& db)
 {
     QStringList numbers, columns;
@@ -85,18 +86,20 @@ void readAllRecipes(Connection& db)
     }
     db.exec(
         QStringLiteral(
-            "DROP TABLE IF EXISTS temp.mybar_lines; DROP TABLE IF EXISTS temp.mybar_readings; "
+            "DROP TABLE IF EXISTS temp.mybar_lines; DROP TABLE IF EXISTS temp.mybar_texts; "
+            "DROP TABLE IF EXISTS temp.mybar_readings; "
             "CREATE TEMP TABLE mybar_lines AS SELECT d.zkey AS zkey, n.line AS line, CASE n.line %1 END AS raw "
             "FROM main.drinklst AS d CROSS JOIN (%2) AS n WHERE raw <> ''; "
+            "CREATE TEMP TABLE mybar_texts AS SELECT DISTINCT raw FROM temp.mybar_lines; "
             "CREATE TEMP TABLE mybar_readings (raw TEXT PRIMARY KEY, ingredient TEXT, garnish INTEGER) WITHOUT ROWID")
             .arg(columns.join(QLatin1Char(' ')), numbers.join(QStringLiteral(" UNION ALL "))));
     db.exec(QStringLiteral(
                 "INSERT INTO temp.mybar_readings (raw, ingredient, garnish) SELECT raw, ingredient, garnish FROM (%1)")
-                .arg(readings(QStringLiteral("SELECT DISTINCT 0 AS zkey, 0 AS line, raw FROM temp.mybar_lines"))));
+                .arg(readings(QStringLiteral("SELECT 0 AS zkey, 0 AS line, raw FROM temp.mybar_texts"))));
     db.exec(
         QStringLiteral("INSERT INTO mybar_uses (zkey, line, ingredient, garnish) SELECT l.zkey, l.line, r.ingredient, "
                        "r.garnish FROM temp.mybar_lines AS l JOIN temp.mybar_readings AS r ON r.raw = l.raw; "
-                       "DROP TABLE temp.mybar_lines; DROP TABLE temp.mybar_readings"));
+                       "DROP TABLE temp.mybar_lines; DROP TABLE temp.mybar_texts; DROP TABLE temp.mybar_readings"));
 }
 
 // The one line bound as ?1, as a row of lines.

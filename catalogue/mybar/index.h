@@ -4,7 +4,7 @@
 // transaction as every insert, update and delete whichever program writes; the spellings it is
 // read with (mybar_terms, mybar_marks, from the compiled vocabulary); the shelf (mybar_shelf).
 // Every object the index adds to a file is named mybar_... and listed in indexLayout(); a rebuild
-// also uses the temporary tables mybar_lines and mybar_readings while it runs.
+// also uses the temporary tables mybar_lines, mybar_texts and mybar_readings while it runs.
 #include "catalogue/membership.h"
 
 #include <QString>
