@@ -131,7 +131,8 @@ void measure(const QString& dir, qint64 n)
 
     const QString file = platform::paths::resolve(catalogue::kDatabasePath);
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile::remove(file);
+    for (const char* end : {"", "-wal", "-shm"}) // nothing left of an earlier run
+        QFile::remove(file + QLatin1String(end));
     QFile::copy(source, file);
     double open = 0;
     app::frmMyBar* bar = nullptr;

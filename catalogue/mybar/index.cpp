@@ -15,9 +15,10 @@ namespace {
 
 constexpr int kLines = 10;
 
-QString replaced(QString e, const QStringList& marks, const QString& by)
+// Each text of `from` in e replaced by `by`.
+QString replaced(QString e, const QStringList& from, const QString& by)
 {
-    for (const QString& p : marks)
+    for (const QString& p : from)
         e = QStringLiteral("replace(%1, '%2', '%3')").arg(e, p, by);
     return e;
 }
@@ -34,7 +35,7 @@ QString foldedRows(const QString& rawRows)
                    {QStringLiteral("."), QStringLiteral("-"), QStringLiteral("/"), QStringLiteral("!"),
                     QStringLiteral("?"), QStringLiteral("\"")},
                    QStringLiteral(" "));
-    const QString marks = replaced(QStringLiteral("p"),
+    const QString more = replaced(QStringLiteral("p"),
                                    {QStringLiteral(":"), QStringLiteral(";"), QStringLiteral("&"), QStringLiteral("*"),
                                     QStringLiteral("+"), QStringLiteral("_"), QStringLiteral(")"), QStringLiteral("#")},
                                    QStringLiteral(" "));
@@ -43,7 +44,7 @@ QString foldedRows(const QString& rawRows)
               .arg(replaced(QStringLiteral("p"), QStringList(4, QStringLiteral("  ")), QStringLiteral(" ")));
     return QStringLiteral("SELECT zkey, line, raw, %1 AS f FROM (SELECT zkey, line, raw, %2 AS p FROM (SELECT zkey, "
                           "line, raw, %3 AS p FROM (%4)))")
-        .arg(spaces, marks, cut, rawRows);
+        .arg(spaces, more, cut, rawRows);
 }
 
 // Rows (zkey, line, raw) of ingredient lines -> readings (zkey, line, raw, ingredient, garnish): a

@@ -104,6 +104,7 @@ private slots:
         row("Heavy cream, lightly whipped", "cream");
         row("Vanilla liqueur (licor 43)", "vanilla liqueur");
         row("Limes", "lime");
+        row("Fresh lime juice, squeezed at the last moment from two ripe limes", "lime juice");
         row("Lime wedge", "lime", true);
         row("Lemon twist", "lemon peel", true);
         row("Cocktail cherries", "cocktail cherry", true);
