@@ -1,13 +1,12 @@
-// My Bar on catalogues grown from the supplied recipes: building the ingredient index, and a tick
+// My Bar on catalogues grown from the supplied recipes (bench/grown.h): building the ingredient index, and a tick
 // on the shelf updating all three lists in the window, each beside its floor measured in the same
 // run (a full pass reading every ingredient line; the same sets worked out by one SQL query over
 // the index).
 //   mybar_bench [WORK_DIR] [SIZES...]      (default /tmp/zestrel-mybar-bench, 10000 100000)
 #include "app/frmMyBar.h"
-#include "catalogue/compiler/builder.h"
-#include "catalogue/membership.h"
 #include "catalogue/mybar/index.h"
 #include "catalogue/mybar/vocabulary.h"
+#include "grown.h"
 #include "platform/application.h"
 #include "platform/database/connection.h"
 #include "platform/paths.h"
@@ -24,43 +23,6 @@
 using namespace platform::db;
 
 namespace {
-
-// The supplied recipes copied until there are n, each copy named after its original and its key,
-// with the triggers standing aside while the file grows; the index is then built once.
-QString generate(const QString& dir, qint64 n)
-{
-    const QString path = QStringLiteral("%1/mybar-%2.mdb").arg(dir).arg(n);
-    if (QFile::exists(path))
-        return path;
-    const QString temp = path + QStringLiteral(".new");
-    QFile::remove(temp);
-    catalogue::buildDatabase(temp, catalogue::loadContent(QStringLiteral(ZESTREL_SOURCE_DIR "/content")));
-    Connection db(temp, catalogue::kConnect);
-    db.exec(QStringLiteral("PRAGMA synchronous=OFF; BEGIN"));
-    for (const catalogue::SchemaObject& o : catalogue::mybar::indexLayout())
-        if (o.type == QLatin1String("trigger"))
-            db.exec(QStringLiteral("DROP TRIGGER %1").arg(o.name));
-    db.exec(QStringLiteral("DROP TRIGGER zcategory_insert"));
-    const QString columns = catalogue::recipeColumns().join(QLatin1Char(','));
-    for (qint64 have = 1; have < n; have *= 2) {
-        Statement count(db.handle(), QStringLiteral("SELECT count(*) FROM drinklst"));
-        count.step();
-        have = count.int64(0);
-        if (have >= n)
-            break;
-        db.exec(QStringLiteral("INSERT INTO drinklst (%1) SELECT %1 FROM drinklst ORDER BY zkey LIMIT %2")
-                    .arg(columns)
-                    .arg(n - have));
-    }
-    db.exec(QStringLiteral("UPDATE drinklst SET DrinkName = DrinkName || ' ' || zkey WHERE zkey > 400"));
-    catalogue::installLayout(db, catalogue::programRules()); // the category trigger back, memberships counted
-    db.exec(QStringLiteral("COMMIT"));
-    db.exec(QStringLiteral("BEGIN; DELETE FROM mybar_state"));
-    catalogue::mybar::installIndex(db);
-    db.exec(QStringLiteral("COMMIT"));
-    QFile::rename(temp, path);
-    return path;
-}
 
 // Median wall-clock milliseconds of `runs` calls; `cpu` gets the median processor time, which a
 // loaded machine stretches less.

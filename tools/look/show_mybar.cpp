@@ -1,14 +1,10 @@
 // Shows My Bar on the supplied catalogue with ten common bottles ticked, beside the main window,
 // for a look under a virtual display. Arguments: [ingredients to tick, separated by commas].
 #include "app/frmMain.h"
-#include "catalogue/compiler/builder.h"
-#include "catalogue/schema.h"
 #include "platform/application.h"
 #include "platform/forms.h"
-#include "platform/paths.h"
+#include "tools/look/supplied.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -17,14 +13,13 @@ int main(int argc, char** argv)
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     platform::Application app(argc, argv);
-    const QString file = platform::paths::resolve(catalogue::kDatabasePath);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    catalogue::buildDatabase(file, catalogue::loadContent(QStringLiteral(ZESTREL_SOURCE_DIR "/content")));
+    installSuppliedCatalogue();
 
-    const QStringList bottles =
-        app.arguments().value(1, QStringLiteral("gin,vodka,white rum,tequila,bourbon,triple sec,sweet vermouth,"
-                                                "dry vermouth,lime juice,lemon juice"))
-            .split(QLatin1Char(','));
+    const QStringList bottles
+        = app.arguments()
+              .value(1, QStringLiteral("gin,vodka,white rum,tequila,bourbon,triple sec,sweet vermouth,"
+                                       "dry vermouth,lime juice,lemon juice"))
+              .split(QLatin1Char(','));
     auto* main = new app::frmMain();
     main->move(0, 0);
     main->show();
