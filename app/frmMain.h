@@ -28,6 +28,10 @@ public:
     // go to Data1_Error).
     frmMain();
 
+    // The recipe with this key (drinklst's zkey) made current in the whole list, as if the user
+    // had chosen View All Drinks and moved there; the window comes forward (frmMain_search.cpp).
+    void showRecipe(qint64 key);
+
 public slots:
     // The frame (frmMain.cpp, frmMain_commands.cpp).
     void Form_Load();
@@ -47,6 +51,7 @@ public slots:
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuDrinkingGames_Click();
+    void mnuMyBar_Click();
     void mnuHelpContents_Click();
     void mnuHelpSearch_Click();
     void mnuHelpAbout_Click();

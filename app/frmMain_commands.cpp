@@ -2,11 +2,13 @@
 // their commands, and the side windows they open.
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
+#include "app/frmMyBar.h"
 #include "catalogue/categories.h"
 #include "catalogue/printout.h"
 #include "extras/open.h"
 #include "guides/open.h"
 #include "platform/commonbars.h"
+#include "platform/forms.h"
 #include "platform/handlers.h"
 #include "platform/controls.h"
 #include "platform/help.h"
@@ -54,6 +56,7 @@ const MenuRow kMenus[] = {
     {"mnuViewStatusBar", "Status &Bar", "mnuView", &frmMain::mnuViewStatusBar_Click, nullptr, true},
     {"mnuViewBar2", "-", "mnuView", nullptr},
     {"mnuDrinkingGames", "Drinking Games...", "mnuView", &frmMain::mnuDrinkingGames_Click},
+    {"mnuMyBar", "My Bar...", "mnuView", &frmMain::mnuMyBar_Click, "Ctrl+B"},
     {"mnuQueries", "&Queries", nullptr, nullptr},
     {"mnuViewAll", "&View All Drinks", "mnuQueries", &frmMain::mnuViewAll_Click},
     // The sixteen categories follow here, from catalogue::categories().
@@ -211,6 +214,11 @@ void frmMain::mnuStockLiquor_Click() { guides::openGuide(QStringLiteral("frmLiqu
 void frmMain::mnuToasting_Click() { extras::openCollection(QStringLiteral("frmToasting")); }
 void frmMain::mnuJokes_Click() { extras::openCollection(QStringLiteral("frmJoke")); }
 void frmMain::mnuDrinkingGames_Click() { extras::openGames(); }
+
+void frmMain::mnuMyBar_Click()
+{
+    platform::forms::open(QStringLiteral("frmMyBar"), [] { return new frmMyBar(); });
+}
 
 std::array<QString, 22> frmMain::shownFields() const
 {

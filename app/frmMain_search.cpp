@@ -5,6 +5,7 @@
 #include "catalogue/namesearch.h"
 #include "platform/handlers.h"
 #include "platform/controls.h"
+#include "platform/database/rowset.h"
 #include "platform/datacontrol.h"
 #include "platform/geometry.h"
 #include "platform/msgbox.h"
@@ -37,6 +38,16 @@ void frmMain::confine(const QString& recordSource)
 }
 
 void frmMain::mnuViewAll_Click() { confine(QStringLiteral("drinklst")); }
+
+void frmMain::showRecipe(qint64 key)
+{
+    mnuViewAll_Click();
+    platform::db::RowSet& rows = Data1->Recordset();
+    rows.setBookmark(rows.bookmarkOfKey(key));
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
 
 void frmMain::confineToCategory(const QString& menuName)
 {

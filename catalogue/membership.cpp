@@ -1,6 +1,7 @@
 #include "catalogue/membership.h"
 
 #include "catalogue/categories.h"
+#include "catalogue/mybar/index.h"
 #include "catalogue/schema.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
@@ -49,6 +50,40 @@ QString storedQuery(const Category& c)
         .arg(quoted(c.query), columns.join(QStringLiteral(", ")), kMembers, c.query);
 }
 
+void requireRecipeTable(Connection& db)
+{
+    const auto found = stored(db, QStringLiteral("drinklst"));
+    if (!found || found->type != QLatin1String("table"))
+        throw platform::db::Error(platform::db::UnusableLayout, db.path());
+}
+
+// Every object this program keeps in the file: the membership layout and the ingredient index.
+std::vector<SchemaObject> ownObjects(const std::vector<CategoryRule>& rules)
+{
+    std::vector<SchemaObject> all = membershipLayout(rules);
+    for (SchemaObject& o : mybar::indexLayout())
+        all.push_back(std::move(o));
+    return all;
+}
+
+// Triggers on drinklst or the membership table that are not this program's.
+QStringList foreignTriggers(Connection& db, const std::vector<CategoryRule>& rules)
+{
+    QStringList ours;
+    for (const SchemaObject& o : ownObjects(rules))
+        if (o.type == QLatin1String("trigger"))
+            ours << o.name;
+    Statement triggers(db.handle(), QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' "
+                                                   "AND tbl_name IN ('drinklst', '%1') COLLATE NOCASE").arg(kMembers));
+    QStringList foreign;
+    while (triggers.step())
+        if (const QString name = triggers.text(0).value_or(QString()); !ours.contains(name))
+            foreign << name;
+    return foreign;
+}
+
+} // namespace
+
 std::optional<SchemaObject> stored(Connection& db, const QString& name)
 {
     Statement find(db.handle(), QStringLiteral("SELECT type, sql FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"));
@@ -63,30 +98,20 @@ bool same(const std::optional<SchemaObject>& found, const SchemaObject& wanted)
     return found && found->type == wanted.type && found->sql == wanted.sql;
 }
 
-void requireRecipeTable(Connection& db)
+bool makeObjects(Connection& db, const std::vector<SchemaObject>& objects)
 {
-    const auto found = stored(db, QStringLiteral("drinklst"));
-    if (!found || found->type != QLatin1String("table"))
-        throw platform::db::Error(platform::db::UnusableLayout, db.path());
+    bool remade = false;
+    for (const SchemaObject& o : objects) {
+        const auto found = stored(db, o.name);
+        if (same(found, o))
+            continue;
+        if (found)
+            db.exec(QStringLiteral("DROP %1 %2").arg(found->type.toUpper(), quoted(o.name)));
+        db.exec(o.sql);
+        remade = remade || o.type == QLatin1String("table") || o.type == QLatin1String("trigger");
+    }
+    return remade;
 }
-
-// Triggers on drinklst or the membership table that are not the layout's.
-QStringList foreignTriggers(Connection& db, const std::vector<SchemaObject>& layout)
-{
-    QStringList ours;
-    for (const SchemaObject& o : layout)
-        if (o.type == QLatin1String("trigger"))
-            ours << o.name;
-    Statement triggers(db.handle(), QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' "
-                                                   "AND tbl_name IN ('drinklst', '%1') COLLATE NOCASE").arg(kMembers));
-    QStringList foreign;
-    while (triggers.step())
-        if (const QString name = triggers.text(0).value_or(QString()); !ours.contains(name))
-            foreign << name;
-    return foreign;
-}
-
-} // namespace
 
 std::vector<SchemaObject> membershipLayout(const std::vector<CategoryRule>& rules)
 {
@@ -120,10 +145,9 @@ std::vector<SchemaObject> membershipLayout(const std::vector<CategoryRule>& rule
 
 bool onlyOwnTriggers(Connection& db, const std::vector<CategoryRule>& rules)
 {
-    const std::vector<SchemaObject> layout = membershipLayout(rules);
-    if (!foreignTriggers(db, layout).isEmpty())
+    if (!foreignTriggers(db, rules).isEmpty())
         return false;
-    for (const SchemaObject& o : layout)
+    for (const SchemaObject& o : ownObjects(rules))
         if (o.type == QLatin1String("trigger"))
             if (const auto found = stored(db, o.name); found && !same(found, o))
                 return false;
@@ -134,7 +158,7 @@ bool hasLayout(Connection& db, const std::vector<CategoryRule>& rules)
 {
     const auto table = stored(db, QStringLiteral("drinklst"));
     const std::vector<SchemaObject> layout = membershipLayout(rules);
-    if (!table || table->type != QLatin1String("table") || !foreignTriggers(db, layout).isEmpty())
+    if (!table || table->type != QLatin1String("table") || !foreignTriggers(db, rules).isEmpty())
         return false;
     for (const SchemaObject& o : layout)
         if (!same(stored(db, o.name), o))
@@ -145,21 +169,10 @@ bool hasLayout(Connection& db, const std::vector<CategoryRule>& rules)
 void installLayout(Connection& db, const std::vector<CategoryRule>& rules)
 {
     requireRecipeTable(db);
-    const std::vector<SchemaObject> layout = membershipLayout(rules);
-    for (const QString& name : foreignTriggers(db, layout))
+    for (const QString& name : foreignTriggers(db, rules))
         db.exec(QStringLiteral("DROP TRIGGER %1").arg(quoted(name)));
-    bool recount = false;
-    for (const SchemaObject& o : layout) {
-        const auto found = stored(db, o.name);
-        if (same(found, o))
-            continue;
-        if (found)
-            db.exec(QStringLiteral("DROP %1 %2").arg(found->type.toUpper(), quoted(o.name)));
-        db.exec(o.sql);
-        // A new membership table is empty, and new triggers may follow other rules.
-        recount = recount || o.type == QLatin1String("table") || o.type == QLatin1String("trigger");
-    }
-    if (!recount)
+    // A new membership table is empty, and new triggers may follow other rules.
+    if (!makeObjects(db, membershipLayout(rules)))
         return;
     db.exec(QStringLiteral("DELETE FROM %1; DROP TABLE IF EXISTS temp.%2; CREATE TEMP TABLE %2 AS %3 FROM main.drinklst")
                 .arg(kMembers, kWords, inputsSelect(QString())));

@@ -5,6 +5,7 @@
 // that a list's keys are read without decrypting the recipes.
 #include "catalogue/categoryrules.h"
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace platform::db { class Connection; }
@@ -17,11 +18,19 @@ struct SchemaObject {
     QString sql;  // the statement exactly as sqlite_master keeps it
 };
 
+// The object of that name as the file holds it, if any (the name's letter case ignored).
+std::optional<SchemaObject> stored(platform::db::Connection& db, const QString& name);
+// True when the file holds the object exactly as wanted.
+bool same(const std::optional<SchemaObject>& found, const SchemaObject& wanted);
+// Makes each object the file lacks or holds differently (dropping the other first); true when a
+// table or trigger was made, so that what they hold must be worked out again.
+bool makeObjects(platform::db::Connection& db, const std::vector<SchemaObject>& objects);
+
 // The objects of the layout, in the order they are made.
 std::vector<SchemaObject> membershipLayout(const std::vector<CategoryRule>& rules);
 
-// True when every trigger on drinklst and the membership table is one of the layout's, as it
-// writes it.
+// True when every trigger on drinklst and the membership table is one of this program's (the
+// layout's or the ingredient index's), as it writes it.
 bool onlyOwnTriggers(platform::db::Connection& db, const std::vector<CategoryRule>& rules);
 
 // True when drinklst is a table and the file holds the layout exactly, with no trigger of another

@@ -1,6 +1,7 @@
 #include "catalogue/upgrade.h"
 
 #include "catalogue/membership.h"
+#include "catalogue/mybar/index.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
 
@@ -11,12 +12,13 @@ using platform::db::Error;
 void prepareCatalogue(platform::db::Connection& db)
 {
     const std::vector<CategoryRule>& rules = programRules();
-    if (hasLayout(db, rules))
+    if (hasLayout(db, rules) && mybar::indexCurrent(db))
         return;
     try {
         db.exec(QStringLiteral("BEGIN IMMEDIATE"));
         try {
             installLayout(db, rules);
+            mybar::installIndex(db);
             db.exec(QStringLiteral("COMMIT"));
             return;
         } catch (...) {
@@ -28,6 +30,8 @@ void prepareCatalogue(platform::db::Connection& db)
     }
     try {
         shadowStoredQueries(db, rules);
+        if (!mybar::indexCurrent(db))
+            mybar::shadowIndex(db);
     } catch (const Error&) {
         throw Error(platform::db::UnusableLayout, db.path());
     }

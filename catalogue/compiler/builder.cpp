@@ -1,6 +1,7 @@
 #include "catalogue/compiler/builder.h"
 
 #include "catalogue/membership.h"
+#include "catalogue/mybar/index.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
 
@@ -45,6 +46,7 @@ void buildDatabase(const QString& path, const Content& content, const QString& c
         for (const Row& row : rows)
             insertRow(*db, table, row);
     installLayout(*db, content.categories);
+    mybar::installIndex(*db);
     db->exec(QStringLiteral("COMMIT"));
 }
 

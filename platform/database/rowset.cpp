@@ -172,6 +172,15 @@ void RowSet::setBookmark(BookmarkId b)
     moveTo(b);
 }
 
+BookmarkId RowSet::bookmarkOfKey(qint64 key) const
+{
+    readAllKeys();
+    const auto found = std::find(keys_.begin(), keys_.end(), key);
+    if (found == keys_.end())
+        throw Error(NoCurrentRecord);
+    return BookmarkId(found - keys_.begin());
+}
+
 BookmarkId RowSet::LastModified() const
 {
     if (!lastModified_)

@@ -53,6 +53,7 @@ public:
     int AbsolutePosition() const;  // -1 off the rows or while adding; throws RecordDeleted on a deleted row
     BookmarkId Bookmark() const;     // throws NoCurrentRecord / RecordDeleted
     void setBookmark(BookmarkId b);  // throws RecordDeleted / NoCurrentRecord
+    BookmarkId bookmarkOfKey(qint64 key) const; // the row with this key; throws NoCurrentRecord
     BookmarkId LastModified() const; // throws NoCurrentRecord when nothing was added or changed
 
     void MoveFirst();

@@ -1,13 +1,10 @@
 // Shows the games chooser, a game window and the jokes or toasts window on the supplied
 // content, placed apart, for a look at both window families under a virtual display (no window
 // manager places them). Arguments: [game form [jokes or toasts form]].
-#include "catalogue/compiler/builder.h"
 #include "extras/open.h"
 #include "platform/application.h"
-#include "platform/paths.h"
+#include "tools/look/supplied.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -16,9 +13,7 @@ int main(int argc, char** argv)
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     platform::Application app(argc, argv);
-    const QString file = platform::paths::resolve(catalogue::kDatabasePath);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    catalogue::buildDatabase(file, catalogue::loadContent(QStringLiteral(ZESTREL_SOURCE_DIR "/content")));
+    installSuppliedCatalogue();
 
     // The game window of the arguments (default frmMedia) and the jokes or toasts window.
     const QStringList args = app.arguments().mid(1);
