@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -41,6 +42,38 @@ const QRegularExpression& digits()
     return all;
 }
 
+// A run of more characters than this without a space fills more than a text box shows, so it
+// cannot be read as a word anyway; and breaking lines only between words costs time that grows
+// with the square of such a run (a megabyte of letters would take minutes). A text holding one
+// wraps anywhere.
+constexpr qsizetype kLongestWord = 1000;
+
+QTextOption::WrapMode wrapFor(QStringView text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWord)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+// The multi-line editor: pasted or dropped text with a long run switches to wrapping anywhere
+// before it is laid out.
+class MultiLineEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (source->hasText() && wrapFor(source->text()) == QTextOption::WrapAnywhere)
+            setWordWrapMode(QTextOption::WrapAnywhere);
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+};
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int maxLength)
@@ -56,7 +89,7 @@ TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int maxLength)
             line_->setValidator(new QRegularExpressionValidator(digits(), line_));
         connect(line_, &QLineEdit::textChanged, this, &TextBox::editorChanged);
     } else {
-        multi_ = new QPlainTextEdit(this);
+        multi_ = new MultiLineEdit(this);
         multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -141,6 +174,10 @@ void TextBox::write(const QString& text, bool fromData)
             line_->setMaxLength(needed);
         line_->setCursorPosition(0);   // show the beginning, as a multi-line box does
     } else if (text != multi_->toPlainText()) {
+        // Wrapping anywhere starts before the text is laid out; wrapping between words again
+        // waits for the text that allows it (editorChanged).
+        if (wrapFor(text) == QTextOption::WrapAnywhere)
+            multi_->setWordWrapMode(QTextOption::WrapAnywhere);
         multi_->setPlainText(text);
     }
     fromData_ = outer;
@@ -152,6 +189,8 @@ void TextBox::editorChanged()
     if (now == text_)
         return;
     text_ = now;
+    if (multi_)
+        multi_->setWordWrapMode(wrapFor(now));
     if (!fromData_)
         edited_ = true;
     emit Change();

@@ -23,7 +23,8 @@ QFont font(const QString& family, double pointSize, bool bold = false, bool ital
 QFont windowFont();
 
 // A text box: single line (a QLineEdit inside) or multi-line with a vertical scroll bar and word
-// wrap (a QPlainTextEdit inside). The maximum length limits typing into a single-line box; text
+// wrap (a QPlainTextEdit inside; a text with a run of over a thousand characters without a space
+// wraps anywhere). The maximum length limits typing into a single-line box; text
 // set by the program is kept whole and leaves the caret at the start. Multi-line boxes have no
 // limit. A multi-line box's text uses "\n" between lines.
 class TextBox : public QWidget {

@@ -1,7 +1,8 @@
 #include "datacontrol.h"
 #include "platform/controls.h"
-#include "platform/handlers.h"
+#include "platform/cursor.h"
 #include "platform/database/errors.h"
+#include "platform/handlers.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include <QHBoxLayout>
@@ -104,7 +105,7 @@ void DataControl::UpdateRecord()
     bool save = true;
     emit Validate(action, save);
     if (save)
-        writeBoundBoxes();
+        saveEdits(action);
 }
 
 template<class F> void DataControl::ownOperation(F&& f)
@@ -133,7 +134,9 @@ void DataControl::openOnLoad()
 
 void DataControl::closeOnUnload()
 {
+    unloading_ = true; // a refused save is reported
     ownOperation([this] { closeRecordset(db::ActionClose); });
+    unloading_ = false;
     if (rowSet_) {
         rowSet_->setListener(nullptr);
         rowSet_.reset();
@@ -176,7 +179,55 @@ void DataControl::rowLeaving(int action)
     bool save = anyEdited();
     emit Validate(action, save);
     if (save && rowSet_ && rowSet_->hasCurrent())
+        saveEdits(action);
+}
+
+void DataControl::saveEdits(int action)
+{
+    try {
         writeBoundBoxes();
+    } catch (const db::Error& refusal) {
+        if (unloading_ || !rowSet_->hasCurrent()) // no row left to keep editing
+            throw;
+        settleRefusal(refusal, action);
+    }
+}
+
+void DataControl::settleRefusal(const db::Error& refusal, int action)
+{
+    if (keptEditing_ && keptEditing_->description == refusal.description() && keptEditing_->texts == boxTexts()) {
+        // Asked already about these very edits: an explicit save says why it failed again, and
+        // leaving the row lets them go.
+        if (action == db::ActionUpdate)
+            throw refusal;
+        return;
+    }
+    cursor::set(cursor::Shape::Arrow);
+    const QString question
+        = rowSet_->isAdding()
+              ? QStringLiteral("Empty this new record and lose what you typed? Choose No to keep editing it.")
+              : QStringLiteral(
+                  "Reload this record as it is stored now and lose your changes? Choose No to keep editing it.");
+    if (msgbox::ask(refusal.description() + QStringLiteral("\n\n") + question)) {
+        rowSet_->reread();
+        rowEntered();
+    } else {
+        if (refusal.number() == db::ChangedByOther) {
+            // The edits go on over the row as it is stored now, which the other boxes show.
+            rowSet_->reread();
+            fillBoundBoxes(true);
+        }
+        keptEditing_ = Refusal{refusal.description(), boxTexts()};
+    }
+    throw Settled();
+}
+
+QStringList DataControl::boxTexts() const
+{
+    QStringList texts;
+    for (const Binding& b : bindings_)
+        texts << b.box->text();
+    return texts;
 }
 
 void DataControl::writeBoundBoxes()
@@ -186,12 +237,12 @@ void DataControl::writeBoundBoxes()
         if (b.box->edited() && !b.box->holdsWhatItTakes())
             throw db::Error(db::SaveRefused, b.box->editor()->accessibleName() + QStringLiteral(" takes a whole number only"));
     }
-    std::vector<db::Value> values = set.isAdding() ? std::vector<db::Value>(size_t(set.fields().size()))
-                                                   : set.values();
+    // The row as read, with the edited boxes over it: the row set writes what differs.
+    std::vector<db::Value> values = set.values();
     values.resize(size_t(set.fields().size()));
     for (const Binding& b : bindings_) {
         const int i = set.fieldIndex(b.column);
-        if (i < 0)
+        if (i < 0 || !b.box->edited())
             continue;
         const QString text = b.box->text();
         values[size_t(i)] = text.isEmpty() ? db::Value() : db::Value(text);
@@ -201,10 +252,12 @@ void DataControl::writeBoundBoxes()
         b.box->setEdited(false);
 }
 
-void DataControl::fillBoundBoxes()
+void DataControl::fillBoundBoxes(bool keepEdits)
 {
     const db::RowSet* set = rowSet_.get();
     for (const Binding& b : bindings_) {
+        if (keepEdits && b.box->edited())
+            continue;
         const int i = set ? set->fieldIndex(b.column) : -1;
         const auto& values = set ? set->values() : std::vector<db::Value>();
         b.box->setTextFromData(i >= 0 && size_t(i) < values.size() ? values[size_t(i)].value_or(QString()) : QString());
@@ -213,6 +266,7 @@ void DataControl::fillBoundBoxes()
 
 void DataControl::rowEntered()
 {
+    keptEditing_.reset();
     fillBoundBoxes();
     emit Reposition();
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -13,6 +14,9 @@ class QToolButton;
 namespace platform {
 
 class TextBox;
+namespace db {
+class Error;
+}
 
 class DataControl : public QWidget, private db::RowSetListener {
     Q_OBJECT
@@ -44,7 +48,11 @@ public:
     // Closes any row set, opens the database and a new row set over RecordSource, makes its
     // first row current and raises Reposition. Throws db::Error.
     void Refresh();
-    // Writes the bound text boxes into the current row (or inserts the row begun by AddNew).
+    // Writes the edited bound text boxes into the current row (or inserts the row begun by
+    // AddNew). A refused save asks the user once whether to reload the row, dropping the edits,
+    // or to keep editing; either way the action that saved ends with platform::Settled. After
+    // "keep editing", the same refusal of the same edits no longer holds up leaving the row
+    // (the edits are dropped), and an UpdateRecord reports it as its failure.
     void UpdateRecord();
 
     // The opening a window asks for after its load step: failures go to Error.
@@ -61,8 +69,11 @@ signals:
 private:
     void rowLeaving(int action) override;
     void rowEntered() override;
-    void fillBoundBoxes();
+    void fillBoundBoxes(bool keepEdits = false);
+    void saveEdits(int action);
     void writeBoundBoxes();
+    void settleRefusal(const db::Error& refusal, int action);
+    QStringList boxTexts() const;
     bool anyEdited() const;
     void closeRecordset(int action);
     template<class F> void ownOperation(F&& f);
@@ -75,6 +86,13 @@ private:
     std::unique_ptr<db::RowSet> rowSet_;
     struct Binding { TextBox* box; QString column; };
     std::vector<Binding> bindings_;
+    // The refusal the user chose to keep editing past, and the boxes' texts at that moment.
+    struct Refusal {
+        QString description;
+        QStringList texts;
+    };
+    std::optional<Refusal> keptEditing_;
+    bool unloading_ = false;
     QLabel* caption_;
 };
 

@@ -10,7 +10,8 @@ void report(const std::exception& e)
     // The failed operation ends here: an hourglass set on its way (a data control's Validate)
     // would otherwise stay, since no Reposition follows.
     cursor::set(cursor::Shape::Arrow);
-    msgbox::show(QString::fromUtf8(e.what()));
+    if (!dynamic_cast<const Settled*>(&e))
+        msgbox::show(QString::fromUtf8(e.what()));
 }
 
 } // namespace platform

@@ -8,8 +8,14 @@
 
 namespace platform {
 
+// Ends an action that was settled with the user on its way (a question asked and answered):
+// nothing more is shown.
+struct Settled : std::exception {
+    const char* what() const noexcept override { return "settled with the user"; }
+};
+
 // Puts the normal cursor back and shows the failure's description in a message box with the
-// application title.
+// application title (a Settled action shows none).
 void report(const std::exception& e);
 
 // Runs f; a failure is reported and goes no further.

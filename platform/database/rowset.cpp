@@ -230,10 +230,19 @@ void RowSet::readCurrent()
         markDeleted(pos_);
         return;
     }
-    for (int i = 0; i < fields_.size(); ++i)
+    for (int i = 0; i < fields_.size(); ++i) {
+        original_.push_back(readRow_->stored(i)); // before reading it as text changes its type
         current_.push_back(readRow_->text(i));
+    }
     readRow_->reset();
-    original_ = current_;
+}
+
+void RowSet::reread()
+{
+    if (adding_)
+        current_.assign(size_t(fields_.size()), std::nullopt);
+    else
+        readCurrent();
 }
 
 void RowSet::MoveFirst()
@@ -414,26 +423,32 @@ void RowSet::save(const std::vector<Value>& values)
     }
     requireCurrent();
     QStringList sets, checks;
+    std::vector<int> changed;
     for (int i = 0; i < fields_.size(); ++i) {
-        sets << QStringLiteral("%1 = ?%2").arg(quoted(fields_[i])).arg(i + 2);
+        if (values[size_t(i)] != current_[size_t(i)]) {
+            changed.push_back(i);
+            sets << QStringLiteral("%1 = ?%2").arg(quoted(fields_[i])).arg(i + 2);
+        }
         checks << QStringLiteral("%1 IS ?%2").arg(quoted(fields_[i])).arg(i + 2 + fields_.size());
     }
-    // The row is written only if nobody changed it since it was read.
-    Statement update(db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?1 AND %4")
-                             .arg(quoted(base_), sets.join(QLatin1Char(',')), keyColumn_, checks.join(QStringLiteral(" AND "))));
-    update.bind(1, keys_[size_t(pos_)]);
-    for (int i = 0; i < fields_.size(); ++i) {
-        update.bind(i + 2, values[size_t(i)]);
-        update.bind(i + 2 + int(fields_.size()), original_[size_t(i)]);
+    if (!changed.empty()) {
+        // The row is written only if nobody changed it since it was read.
+        Statement update(
+            db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?1 AND %4")
+                    .arg(quoted(base_), sets.join(QLatin1Char(',')), keyColumn_, checks.join(QStringLiteral(" AND "))));
+        update.bind(1, keys_[size_t(pos_)]);
+        for (int i : changed)
+            update.bind(i + 2, values[size_t(i)]);
+        for (int i = 0; i < fields_.size(); ++i)
+            update.bind(i + 2 + int(fields_.size()), original_[size_t(i)]);
+        update.step();
+        if (sqlite3_changes(db) == 0) {
+            Statement exists(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
+            exists.bind(1, keys_[size_t(pos_)]);
+            throw Error(exists.step() ? ChangedByOther : RecordDeleted);
+        }
+        readCurrent();
     }
-    update.step();
-    if (sqlite3_changes(db) == 0) {
-        Statement exists(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
-        exists.bind(1, keys_[size_t(pos_)]);
-        throw Error(exists.step() ? ChangedByOther : RecordDeleted);
-    }
-    current_ = values;
-    original_ = values;
     lastModified_ = pos_;
 }
 

@@ -68,8 +68,13 @@ public:
     // The current row's values (all fields; empty while adding or off the rows).
     const std::vector<Value>& values() const { return current_; }
     // Saves values (one per field) into the current row, or inserts the row begun by
-    // AddNew. Raises no event; the data control calls it from its own save step.
+    // AddNew. Only the fields whose value differs from values() are written, and only while
+    // the row in the file is as it was read, type and bytes (ChangedByOther otherwise). Raises
+    // no event; the data control calls it from its own save step.
     void save(const std::vector<Value>& values);
+    // Reads the current row again as it is stored now (a new row begun by AddNew starts again
+    // empty); later saves are checked against it. Raises no event.
+    void reread();
     // Raised by the owner before the row set closes (10 close, 11 unload).
     void notifyClose(int action);
 
@@ -107,7 +112,7 @@ private:
     bool noMatch_ = false;
     std::optional<BookmarkId> lastModified_;
     std::vector<Value> current_;
-    std::vector<Value> original_;  // as read, for the check that nobody else changed the row
+    std::vector<StoredValue> original_; // as read, for the check that nobody else changed the row
     PreparedStatement readRow_;
 };
 

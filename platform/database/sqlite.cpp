@@ -64,6 +64,8 @@ void Statement::bind(int index, const std::optional<QString>& text)
 
 void Statement::bind(int index, qint64 value) { sqlite3_bind_int64(stmt_, index, value); }
 
+void Statement::bind(int index, const StoredValue& value) { sqlite3_bind_value(stmt_, index, value.get()); }
+
 bool Statement::step()
 {
     const int rc = sqlite3_step(stmt_);
@@ -83,6 +85,14 @@ std::optional<QString> Statement::text(int column) const
         return std::nullopt;
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
+}
+
+StoredValue Statement::stored(int column) const
+{
+    StoredValue copy(sqlite3_value_dup(sqlite3_column_value(stmt_, column)));
+    if (!copy)
+        fail(nullptr, SQLITE_NOMEM);
+    return copy;
 }
 
 const char* Statement::utf8(int column, int* bytes) const

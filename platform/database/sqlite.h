@@ -1,10 +1,17 @@
 #pragma once
 // A small RAII layer over the SQLCipher C API: one connection handle, prepared statements.
-#include <sqlcipher/sqlite3.h>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <sqlcipher/sqlite3.h>
 
 namespace platform::db {
+
+// A value as the engine holds it, with its type and bytes, copied out of a row.
+struct FreeValue {
+    void operator()(sqlite3_value* value) const { sqlite3_value_free(value); }
+};
+using StoredValue = std::unique_ptr<sqlite3_value, FreeValue>;
 
 class Statement {
 public:
@@ -16,9 +23,11 @@ public:
     void reset();
     void bind(int index, const std::optional<QString>& text); // 1-based; nullopt binds NULL
     void bind(int index, qint64 value);
+    void bind(int index, const StoredValue& value); // the same type and bytes
     bool step();               // true while a row is available; throws Error on failure
     qint64 int64(int column) const;
     std::optional<QString> text(int column) const;
+    StoredValue stored(int column) const;
     const char* utf8(int column, int* bytes) const; // raw UTF-8, valid until the next step
     int columnCount() const;
     QString columnName(int column) const;

@@ -1,5 +1,6 @@
-// Saves edits through the engine as fast as it can, printing the number of each edit once its
-// save has returned, until it is killed.   crash_child FILE FIRST_EDIT_NUMBER
+// Saves edits through the engine as fast as it can, printing the number of each edit and the key
+// of the row it wrote once its save has returned, until it is killed.
+//   crash_child FILE FIRST_EDIT_NUMBER
 #include "catalogue/schema.h"
 #include "platform/database/rowset.h"
 #include <QCoreApplication>
@@ -23,7 +24,11 @@ int main(int argc, char** argv)
             values[1] = QStringLiteral("added");
         }
         rs.save(values);
-        std::printf("%lld\n", edit);
+        const PreparedStatement written
+            = conn->prepare(QStringLiteral("SELECT zkey FROM drinklst WHERE DrinkName = ?1"));
+        written->bind(1, values[0]);
+        written->step();
+        std::printf("%lld %lld\n", edit, written->int64(0));
         std::fflush(stdout);
         rs.MoveNext();
     }

@@ -128,18 +128,78 @@ private slots:
         QCOMPARE(fixture::names(paths::resolve(catalogue::kDatabasePath)).first(), QStringLiteral("Saved On Close"));
     }
 
-    void refusedSaveOnAnArrowGoesToError()
+    void editingOneBoxLeavesTheOtherFieldsAsStored_data()
     {
-        Window w(fixture::build(fixture::content(2)));
+        QTest::addColumn<QString>("glass"); // as SQL
+        QTest::newRow("line breaks") << "'Tall' || char(13, 10) || 'glass'";
+        QTest::newRow("empty") << "''";
+        QTest::newRow("bytes") << "x'00ff10fe41'";
+        QTest::newRow("not UTF-8") << "CAST(x'41ff42' AS TEXT)";
+    }
+
+    void editingOneBoxLeavesTheOtherFieldsAsStored()
+    {
+        QFETCH(QString, glass);
+        const QString file = fixture::build(fixture::content(2));
+        fixture::connect(file)->exec(
+            QStringLiteral("UPDATE drinklst SET Glass = %1 WHERE DrinkName = 'Drink 1'").arg(glass));
+        const QString asStored = QStringLiteral("SELECT typeof(Glass) || hex(Glass) FROM drinklst ORDER BY zkey");
+        const QString before = fixture::query(file, asStored);
+        Window w(file);
         w.data->openOnLoad();
-        w.events.clear();
-        w.glass->setText(QString(60, QLatin1Char('g'))); // Glass has no limit, the name has
-        w.name->setTextFromData(QString(51, QLatin1Char('n')));
-        w.name->setEdited(true);
-        w.data->findChild<QToolButton*>(QStringLiteral("Next"))->click();
-        QCOMPARE(w.events.last(), QStringLiteral("error 3163"));
-        QCOMPARE(w.data->Recordset().AbsolutePosition(), 0); // the move did not happen; the edits stay
-        QCOMPARE(w.name->text().size(), 51);
+        w.name->setText(QStringLiteral("Edited"));
+        w.data->Recordset().MoveNext();
+        QVERIFY(shown_.isEmpty()); // the row as read is the row as stored: no refusal
+        const QString target = paths::resolve(catalogue::kDatabasePath);
+        QCOMPARE(fixture::names(target).first(), QStringLiteral("Edited"));
+        QCOMPARE(fixture::query(target, asStored), before);
+    }
+
+    void refusedSaveAsksOnceAndNeverHoldsTheUserUp_data()
+    {
+        QTest::addColumn<bool>("changedElsewhere"); // else a name longer than its field takes
+        QTest::addColumn<bool>("reload");
+        QTest::newRow("changed elsewhere, reload") << true << true;
+        QTest::newRow("changed elsewhere, keep editing") << true << false;
+        QTest::newRow("too long, reload") << false << true;
+        QTest::newRow("too long, keep editing") << false << false;
+    }
+
+    void refusedSaveAsksOnceAndNeverHoldsTheUserUp()
+    {
+        QFETCH(bool, changedElsewhere);
+        QFETCH(bool, reload);
+        Window w(fixture::build(fixture::content(3)));
+        w.data->openOnLoad();
+        const QString target = paths::resolve(catalogue::kDatabasePath);
+        if (changedElsewhere) {
+            fixture::connect(target)->exec(QStringLiteral("UPDATE drinklst SET Glass = 'Highball' WHERE zkey = 1"));
+            w.name->setText(QStringLiteral("Mine"));
+        } else {
+            w.name->setTextFromData(QString(51, QLatin1Char('n')));
+            w.name->setEdited(true);
+        }
+        const QString typed = w.name->text();
+        msgbox::setTestAnswer(reload);
+        auto* next = w.data->findChild<QToolButton*>(QStringLiteral("Next"));
+        next->click();
+        QCOMPARE(shown_.size(), 1); // the question, and nothing more
+        QVERIFY(shown_[0].question);
+        QVERIFY(!w.events.contains(QStringLiteral("error 3197")) && !w.events.contains(QStringLiteral("error 3163")));
+        QCOMPARE(w.data->Recordset().AbsolutePosition(), 0); // the move waited for the answer
+        QCOMPARE(w.glass->text(), QString(changedElsewhere ? "Highball" : "Cocktail"));
+        QCOMPARE(w.name->text(), reload ? QStringLiteral("Drink 1") : typed);
+        QCOMPARE(w.name->edited(), !reload);
+        if (!reload && changedElsewhere)
+            w.data->UpdateRecord(); // over the row as it is stored now
+        else if (!reload)
+            QVERIFY_DB_ERROR(w.data->UpdateRecord(), db::FieldTooSmall); // an explicit save says why
+        next->click();
+        QCOMPARE(shown_.size(), 1);
+        QCOMPARE(w.data->Recordset().AbsolutePosition(), 1);
+        QCOMPARE(fixture::names(target).first(), QString(changedElsewhere && !reload ? "Mine" : "Drink 1"));
+        QCOMPARE(fixture::query(target, QStringLiteral("SELECT Glass FROM drinklst WHERE zkey = 1")),
+                 QString(changedElsewhere ? "Highball" : "Cocktail"));
     }
 
     void arrowsStopAtTheEnds()

@@ -63,10 +63,12 @@ QStringList names(const QString& path)
     return out;
 }
 
-QString integrity(const QString& path)
+QString integrity(const QString& path) { return query(path, QStringLiteral("PRAGMA integrity_check")); }
+
+QString query(const QString& path, const QString& sql)
 {
     auto conn = connect(path);
-    Statement st(conn->handle(), QStringLiteral("PRAGMA integrity_check"));
+    Statement st(conn->handle(), sql);
     return st.step() ? st.text(0).value_or(QString()) : QString();
 }
 

@@ -22,6 +22,8 @@ std::unique_ptr<platform::db::RowSet> open(const QString& path, const QString& s
 // The names of every row of drinklst, in key order, read straight from the file.
 QStringList names(const QString& path);
 QString integrity(const QString& path);
+// The first column of the first row of `sql` (empty without one).
+QString query(const QString& path, const QString& sql);
 
 } // namespace fixture
 
