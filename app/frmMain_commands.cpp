@@ -228,10 +228,7 @@ std::array<QString, 22> frmMain::shownFields() const
     return fields;
 }
 
-void frmMain::mnuFilePrint_Click()
-{
-    catalogue::printRecipe(shownFields(), *Picture1);
-}
+void frmMain::mnuFilePrint_Click() { catalogue::printRecipe(shownFields(), *Picture1); }
 
 void frmMain::mnuHelpContents_Click()
 {

@@ -14,6 +14,7 @@
 #include "platform/paths.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -60,7 +61,8 @@ int main(int argc, char** argv)
     if (!instance.claim())
         return 0;
     installSupplied();
-    backUpDaily();
     platform::forms::open(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+    // After the splash is shown, from the event loop, so that the copy does not hold it up.
+    QTimer::singleShot(0, &backUpDaily);
     return app.exec();
 }

@@ -63,6 +63,30 @@ void syncFile(const QString& path)
     }
 }
 
+// The database as it stands, into the file `to`. While this connection holds the write lock no
+// commit can change the file or its write-ahead log, so their bytes (encrypted as they are) are
+// the whole database, copied as fast as any copy. The log is emptied into the file first; when a
+// reader kept some of it there, the copy of the log is moved into the copy of the file.
+void copyWhole(Connection& database, const QString& to, const QString& what)
+{
+    sqlite3* db = database.handle();
+    sqlite3_wal_checkpoint_v2(db, "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    database.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    const QString log = database.path() + QStringLiteral("-wal");
+    const bool logged = QFileInfo(log).size() > 0;
+    const bool copied = QFile::copy(database.path(), to) && (!logged || QFile::copy(log, to + QStringLiteral("-wal")));
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!copied)
+        throw platform::Failure(what + QLatin1Char('.'));
+    if (logged) {
+        Connection copy(to, kConnect);
+        if (sqlite3_wal_checkpoint_v2(copy.handle(), "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK)
+            throw platform::Failure(what + QLatin1Char('.'));
+    }
+    QFile::remove(to + QStringLiteral("-wal"));
+    QFile::remove(to + QStringLiteral("-shm"));
+}
+
 } // namespace
 
 QString folderOf(const QString& database)
@@ -82,23 +106,12 @@ QString make(Connection& database, bool prune)
     const QString target = QDir(folder).filePath(name);
     const QString temp = target + QStringLiteral(".part");
     QFile::remove(temp);
-    {
-        sqlite3* raw = nullptr;
-        sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> copy(raw, &sqlite3_close);
-        const QByteArray key = platform::db::ConnectString::parse(kConnect).password.toUtf8();
-        try {
-            if (!copy)
-                throw platform::Failure(what + QLatin1Char('.'));
-            sqlite3_key(copy.get(), key.constData(), int(key.size()));
-            // The copy is synced once, whole, before it takes its name.
-            sqlite3_exec(copy.get(), "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
-            copyPages(database.handle(), copy.get(), what);
-        } catch (...) {
-            copy.reset();
-            QFile::remove(temp);
-            throw;
-        }
+    try {
+        copyWhole(database, temp, what);
+    } catch (...) {
+        for (const char* extra : {"", "-wal", "-shm"})
+            QFile::remove(temp + QLatin1String(extra));
+        throw;
     }
     syncFile(temp);
     if (!QFile::rename(temp, target)) {

@@ -1,7 +1,8 @@
 #pragma once
-// Copies of the recipe database in a folder "backups" beside it, taken with SQLite's online
-// backup API (consistent while other connections read and write), written under a temporary
-// name and renamed when complete; the ten newest are kept.
+// Copies of the recipe database in a folder "backups" beside it, consistent while other
+// connections read and write, written under a temporary name, synced and renamed when complete;
+// the ten newest are kept. A restore goes through SQLite's online backup API, so that every
+// connection open on the database sees the restored rows.
 #include <QDateTime>
 #include <QString>
 #include <vector>

@@ -6,24 +6,26 @@ namespace catalogue::transfer {
 
 namespace {
 
-void appendField(QByteArray& out, const QString& text)
+void appendField(QByteArray& out, QByteArrayView utf8)
 {
-    const QByteArray utf8 = text.toUtf8();
     if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\n') && !utf8.contains('\r')) {
         out += utf8;
         return;
     }
     out += '"';
-    out += QByteArray(utf8).replace('"', "\"\"");
+    for (const char c : utf8)
+        out += c == '"' ? QByteArrayView("\"\"") : QByteArrayView(&c, 1);
     out += '"';
 }
 
-void appendRow(QByteArray& out, const QStringList& fields)
+template <class Fields> void appendRow(QByteArray& out, const Fields& fields)
 {
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i)
+    bool first = true;
+    for (const auto& field : fields) {
+        if (!first)
             out += ',';
-        appendField(out, fields[i]);
+        first = false;
+        appendField(out, field);
     }
     out += "\r\n";
 }
@@ -83,13 +85,16 @@ std::vector<QStringList> rowsOf(const QString& text)
 
 } // namespace
 
-QByteArray toCsv(const std::vector<Recipe>& recipes)
+QByteArray toCsv(const NextRow& next)
 {
     QByteArray out("\xEF\xBB\xBF");
-    out.reserve(qsizetype(recipes.size()) * 200);
-    appendRow(out, recipeColumns());
-    for (const Recipe& r : recipes)
-        appendRow(out, columnValues(r));
+    std::vector<QByteArray> header;
+    for (const QString& name : recipeColumns())
+        header.push_back(name.toUtf8());
+    appendRow(out, header);
+    Utf8Row row;
+    while (next(row))
+        appendRow(out, row);
     return out;
 }
 

@@ -6,7 +6,7 @@
 
 namespace catalogue::transfer {
 
-QByteArray toCsv(const std::vector<Recipe>& recipes);
+QByteArray toCsv(const NextRow& next);
 
 // Throws platform::Failure when the header is not ours, a row has another number of fields,
 // or a quoted field is not closed.

@@ -14,12 +14,11 @@ namespace {
 const QString kFormat = QStringLiteral("zestrel-recipes");
 constexpr int kVersion = 1;
 
-// A JSON string of the text, as QJsonDocument would write it but without building a document:
-// an export of 100 000 recipes streams straight into the buffer.
-void appendString(QByteArray& out, const QString& text)
+// A JSON string of the UTF-8 text, written straight into the buffer.
+void appendString(QByteArray& out, QByteArrayView text)
 {
     out += '"';
-    for (const char c : text.toUtf8()) {
+    for (const char c : text) {
         switch (c) {
         case '"':
             out += "\\\"";
@@ -46,40 +45,40 @@ void appendString(QByteArray& out, const QString& text)
     out += '"';
 }
 
-void appendField(QByteArray& out, bool& first, const char* key, const QString& value)
+void appendField(QByteArray& out, bool& first, const char* key, QByteArrayView value)
 {
     if (value.isEmpty())
         return;
-    out += first ? "" : ", ";
+    out += first ? "\"" : ", \"";
     first = false;
-    out += '"';
     out += key;
     out += "\": ";
     appendString(out, value);
 }
 
-void appendRecipe(QByteArray& out, const Recipe& r)
+// Columns: 0 the name, 2k - 1 and 2k ingredient line k, 21 the directions, 22 the glass.
+void appendRecipe(QByteArray& out, const Utf8Row& r)
 {
     out += "    {";
     bool first = true;
-    appendField(out, first, "name", r.name);
-    appendField(out, first, "glass", r.glass);
+    appendField(out, first, "name", r[0]);
+    appendField(out, first, "glass", r[22]);
     int used = 10;
-    while (used > 0 && r.qty[size_t(used - 1)].isEmpty() && r.ing[size_t(used - 1)].isEmpty())
+    while (used > 0 && r[size_t(2 * used - 1)].isEmpty() && r[size_t(2 * used)].isEmpty())
         --used;
     if (used > 0) {
         out += first ? "\"ingredients\": [" : ", \"ingredients\": [";
         first = false;
-        for (int i = 0; i < used; ++i) {
-            out += i ? ", {" : "{";
+        for (int k = 1; k <= used; ++k) {
+            out += k > 1 ? ", {" : "{";
             bool firstField = true;
-            appendField(out, firstField, "quantity", r.qty[size_t(i)]);
-            appendField(out, firstField, "ingredient", r.ing[size_t(i)]);
+            appendField(out, firstField, "quantity", r[size_t(2 * k - 1)]);
+            appendField(out, firstField, "ingredient", r[size_t(2 * k)]);
             out += '}';
         }
         out += ']';
     }
-    appendField(out, first, "directions", r.directions);
+    appendField(out, first, "directions", r[21]);
     out += '}';
 }
 
@@ -135,17 +134,18 @@ std::vector<Incoming> fromOurs(const QJsonObject& top)
 
 } // namespace
 
-QByteArray toJson(const std::vector<Recipe>& recipes)
+QByteArray toJson(const NextRow& next)
 {
-    QByteArray out;
-    out.reserve(qsizetype(recipes.size()) * 256);
-    out += "{\n  \"format\": \"" + kFormat.toUtf8() + "\",\n  \"version\": " + QByteArray::number(kVersion)
-           + ",\n  \"recipes\": [";
-    for (size_t i = 0; i < recipes.size(); ++i) {
-        out += i ? ",\n" : "\n";
-        appendRecipe(out, recipes[i]);
+    QByteArray out = "{\n  \"format\": \"" + kFormat.toUtf8() + "\",\n  \"version\": " + QByteArray::number(kVersion)
+                     + ",\n  \"recipes\": [";
+    Utf8Row row;
+    bool any = false;
+    while (next(row)) {
+        out += any ? ",\n" : "\n";
+        any = true;
+        appendRecipe(out, row);
     }
-    out += recipes.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    out += any ? "\n  ]\n}\n" : "]\n}\n";
     return out;
 }
 

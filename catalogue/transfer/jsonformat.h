@@ -6,7 +6,7 @@
 namespace catalogue::transfer {
 
 // An object {"format": "zestrel-recipes", "version": 1, "recipes": [...]}, UTF-8.
-QByteArray toJson(const std::vector<Recipe>& recipes);
+QByteArray toJson(const NextRow& next);
 
 // Throws platform::Failure when the text is not JSON, is cut short, or is neither shape.
 std::vector<Incoming> fromJson(const QString& text);

@@ -57,12 +57,12 @@ std::vector<Incoming> readRecipeFile(const QString& path)
     }
 }
 
-void writeRecipeFile(const QString& path, const std::vector<Recipe>& recipes, Format format)
+void writeRecipeFile(const QString& path, const NextRow& next, Format format)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw platform::Failure(QStringLiteral("\"%1\" cannot be written: %2.").arg(path, file.errorString()));
-    file.write(format == Format::Json ? toJson(recipes) : toCsv(recipes));
+    file.write(format == Format::Json ? toJson(next) : toCsv(next));
     if (!file.commit())
         throw platform::Failure(QStringLiteral("\"%1\" cannot be written: %2.").arg(path, file.errorString()));
 }

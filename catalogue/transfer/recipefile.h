@@ -4,7 +4,9 @@
 #include "catalogue/schema.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,11 @@ struct Incoming {
 };
 
 enum class Format { Json, Csv };
+
+// A recipe's columns as UTF-8 in the order of recipeColumns(), empty for an empty column; and
+// where the rows of an export come from: it fills the row and says true, or says false at the end.
+using Utf8Row = std::array<QByteArrayView, 23>;
+using NextRow = std::function<bool(Utf8Row&)>;
 
 // The largest file read.
 constexpr qint64 kMostBytes = 50 * 1024 * 1024;
@@ -36,8 +43,8 @@ std::vector<Incoming> readRecipes(const QByteArray& bytes, Format format);
 // recipe format, or contents refused by readRecipes().
 std::vector<Incoming> readRecipeFile(const QString& path);
 
-// Writes the recipes to the file, which takes its place whole or not at all. Throws
+// Writes the rows to the file, which takes its place whole or not at all. Throws
 // platform::Failure.
-void writeRecipeFile(const QString& path, const std::vector<Recipe>& recipes, Format format);
+void writeRecipeFile(const QString& path, const NextRow& next, Format format);
 
 } // namespace catalogue::transfer

@@ -10,32 +10,31 @@ namespace catalogue::transfer {
 
 using platform::db::Connection;
 
-std::vector<Recipe> recipesOf(Connection& db, const QString& list)
+qsizetype exportList(Connection& db, const QString& list, const QString& path, Format format)
 {
     bool known = list == QLatin1String("drinklst");
     for (const Category& c : categories())
         known = known || c.query == list;
     if (!known)
         throw platform::Failure(QStringLiteral("\"%1\" is not a list of recipes.").arg(list));
-    const QStringList columns = recipeColumns();
-    auto rows
-        = db.prepare(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY zkey").arg(columns.join(QLatin1Char(',')), list));
-    std::vector<Recipe> recipes;
-    QStringList values;
-    while (rows->step()) {
-        values.clear();
-        for (int c = 0; c < columns.size(); ++c)
-            values << rows->text(c).value_or(QString());
-        recipes.push_back(recipeFromValues(values));
-    }
-    return recipes;
-}
-
-qsizetype exportList(Connection& db, const QString& list, const QString& path, Format format)
-{
-    const std::vector<Recipe> recipes = recipesOf(db, list);
-    writeRecipeFile(path, recipes, format);
-    return qsizetype(recipes.size());
+    auto rows = db.prepare(
+        QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY zkey").arg(recipeColumns().join(QLatin1Char(',')), list));
+    qsizetype count = 0;
+    writeRecipeFile(
+        path,
+        [&](Utf8Row& row) {
+            if (!rows->step())
+                return false;
+            for (size_t c = 0; c < row.size(); ++c) {
+                int bytes = 0;
+                const char* text = rows->utf8(int(c), &bytes);
+                row[c] = QByteArrayView(text, text ? bytes : 0);
+            }
+            ++count;
+            return true;
+        },
+        format);
+    return count;
 }
 
 ImportSummary importFile(Connection& db, const QString& path)

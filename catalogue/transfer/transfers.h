@@ -10,11 +10,8 @@ class Connection;
 
 namespace catalogue::transfer {
 
-// The recipes of a list: the recipe table "drinklst" or a category's stored query, in key order.
-// Throws platform::Failure for another name.
-std::vector<Recipe> recipesOf(platform::db::Connection& db, const QString& list);
-
-// Writes the list's recipes to the file; returns how many. Throws platform::Failure.
+// Writes the recipes of a list (the recipe table "drinklst" or a category's stored query), in key
+// order, to the file; returns how many. Throws platform::Failure, also for another list name.
 qsizetype exportList(platform::db::Connection& db, const QString& list, const QString& path, Format format);
 
 // Reads the file, backs the database up, then adds its recipes by the import rules in one

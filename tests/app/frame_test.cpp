@@ -114,18 +114,18 @@ private slots:
         const QStringList top = menu.filter(QRegularExpression("^mnu"));
         QCOMPARE(top, (QStringList{"mnuFile &File", "mnuView &View", "mnuQueries &Queries", "mnuHelp &Help"}));
         const QString text = menu.join('\n');
-        for (const char* part : {
-                 "mnuFile &File\n  mnuFilePrint &Print... Ctrl+P\n  mnuFileBar4 -\n  mnuExport &Export Recipes...\n"
-                 "  mnuImport &Import Recipes...\n  mnuSavePdf Save Recipe as P&DF...\n  mnuRestore &Restore Backup...\n"
-                 "  mnuFileBar5 -\n  mnuFileExit E&xit Ctrl+Q\n",
-                 "mnuView &View\n  mnuSupplies &Supplies\n    mnuUtensils Utensils\n    mnuViewDataBar1 -\n"
-                 "    mnuGlasses Glasses\n    mnuViewSupplies2 -\n    mnuStockLiquor Liquor\n  mnuLiquor2 -\n"
-                 "  mnuToasting Toasting\n  mnuJokes Bar Jokes\n  mnuViewBar1 -\n  mnuViewToolbar &Toolbar checked\n"
-                 "  mnuViewStatusBar Status &Bar checked\n  mnuViewBar2 -\n  mnuDrinkingGames Drinking Games...\n",
-                 "mnuQueries &Queries\n  mnuViewAll &View All Drinks\n  mnuAperitifs Confine Drink List To &Aperitifs\n",
-                 "  mnuHot Confine Drink List To &Hot Drinks\n  mnuNonAlcoholic Confine Drink List To &Non-Alcoholic\n",
-                 "  mnuWine Confine Drink List To W&ine\nmnuHelp &Help\n  mnuHelpContents &Contents F1\n"
-                 "  mnuHelpSearch Search for help on...\n  mnuHelpBar1 -\n  mnuHelpAbout &About Zestrel..."})
+        for (const char* part :
+             {"mnuFile &File\n  mnuFilePrint &Print... Ctrl+P\n  mnuFileBar4 -\n  mnuExport &Export Recipes...\n"
+              "  mnuImport &Import Recipes...\n  mnuSavePdf Save Recipe as P&DF...\n  mnuRestore &Restore Backup...\n"
+              "  mnuFileBar5 -\n  mnuFileExit E&xit Ctrl+Q\n",
+              "mnuView &View\n  mnuSupplies &Supplies\n    mnuUtensils Utensils\n    mnuViewDataBar1 -\n"
+              "    mnuGlasses Glasses\n    mnuViewSupplies2 -\n    mnuStockLiquor Liquor\n  mnuLiquor2 -\n"
+              "  mnuToasting Toasting\n  mnuJokes Bar Jokes\n  mnuViewBar1 -\n  mnuViewToolbar &Toolbar checked\n"
+              "  mnuViewStatusBar Status &Bar checked\n  mnuViewBar2 -\n  mnuDrinkingGames Drinking Games...\n",
+              "mnuQueries &Queries\n  mnuViewAll &View All Drinks\n  mnuAperitifs Confine Drink List To &Aperitifs\n",
+              "  mnuHot Confine Drink List To &Hot Drinks\n  mnuNonAlcoholic Confine Drink List To &Non-Alcoholic\n",
+              "  mnuWine Confine Drink List To W&ine\nmnuHelp &Help\n  mnuHelpContents &Contents F1\n"
+              "  mnuHelpSearch Search for help on...\n  mnuHelpBar1 -\n  mnuHelpAbout &About Zestrel..."})
             QVERIFY2(text.contains(QString::fromUtf8(part)), part);
         QCOMPARE(menu.filter("Confine Drink List To").size(), 16);
     }

@@ -9,6 +9,7 @@
 #include "tests/common/testmain.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace catalogue;
@@ -246,13 +247,25 @@ private slots:
         QCOMPARE(list.size(), size_t(2));
         QCOMPARE(list[0].recipes, 1); // the rows as they were before the restore, newest
         QCOMPARE(rowsOf(list[0].path), changed);
-        QCOMPARE(QDir(backups::folderOf(database)).entryList(QDir::Files).size(), 2); // no temporary left
+
+        // A reader keeps the last write in the log: the backup still holds it.
+        platform::db::Connection::setBusyTimeout(50);
+        {
+            platform::db::Connection db(database, kConnect), reader(database, kConnect);
+            platform::db::Statement reading(reader.handle(), "SELECT * FROM drinklst");
+            reading.step();
+            db.exec("UPDATE drinklst SET Glass = 'Goblet'");
+            QVERIFY(QFileInfo(database + "-wal").size() > 0);
+            QCOMPARE(rowsOf(backups::make(db)), rowsOf(database));
+        }
+        platform::db::Connection::setBusyTimeout(5000);
 
         for (int i = 0; i < 12; ++i) {
             platform::db::Connection db(database, kConnect);
             backups::make(db);
         }
         QCOMPARE(int(backups::list(database).size()), backups::kKept);
+        QCOMPARE(QDir(backups::folderOf(database)).entryList(QDir::Files).size(), backups::kKept); // nothing else left
         QVERIFY(!backups::makeDaily(database));
     }
 };
