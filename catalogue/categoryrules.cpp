@@ -44,23 +44,30 @@ const QStringList kKinds = {QStringLiteral("ingredient"), QStringLiteral("except
 // The text of content/categories.txt, generated into the build.
 extern const char* const kProgramRulesText;
 
-std::vector<CategoryRule> parseCategories(const QString& text)
+std::vector<ContentLine> contentLines(const QString& text)
 {
-    std::vector<CategoryRule> rules;
+    std::vector<ContentLine> kept;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int n = 0; n < lines.size(); ++n) {
         const QString line = lines[n].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList parts = line.split(QLatin1Char('|'));
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            kept.push_back({n + 1, line.split(QLatin1Char('|'))});
+    }
+    return kept;
+}
+
+std::vector<CategoryRule> parseCategories(const QString& text)
+{
+    std::vector<CategoryRule> rules;
+    for (const auto& [n, parts] : contentLines(text)) {
         if (parts.size() != 3)
-            throw ContentError(QStringLiteral("line %1: expected 'query | kind | words'").arg(n + 1).toStdString());
+            throw ContentError(QStringLiteral("line %1: expected 'query | kind | words'").arg(n).toStdString());
         CategoryRule rule{parts[0].trimmed(), parts[1].trimmed(), {}};
         for (const QString& w : parts[2].split(QLatin1Char(',')))
             if (!w.trimmed().isEmpty())
                 rule.words << w.trimmed();
         if (!kKinds.contains(rule.kind))
-            throw ContentError(QStringLiteral("line %1: unknown rule kind '%2'").arg(n + 1).arg(rule.kind).toStdString());
+            throw ContentError(QStringLiteral("line %1: unknown rule kind '%2'").arg(n).arg(rule.kind).toStdString());
         rules.push_back(rule);
     }
     return rules;

@@ -27,6 +27,14 @@ struct ContentError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The lines of a content file that are neither empty nor comments ("#..."), each split at '|',
+// with its number (from 1).
+struct ContentLine {
+    int number;
+    QStringList fields;
+};
+std::vector<ContentLine> contentLines(const QString& text);
+
 std::vector<CategoryRule> parseCategories(const QString& text); // throws ContentError naming the line
 
 // The rules this program was built with.

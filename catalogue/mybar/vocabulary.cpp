@@ -17,7 +17,7 @@ QStringList listOf(const QString& field)
 
 ContentError lineError(int n, const QString& what)
 {
-    return ContentError(QStringLiteral("ingredients line %1: %2").arg(n + 1).arg(what).toStdString());
+    return ContentError(QStringLiteral("ingredients line %1: %2").arg(n).arg(what).toStdString());
 }
 
 } // namespace
@@ -43,12 +43,7 @@ Vocabulary parseVocabulary(const QString& text)
 {
     Vocabulary v;
     QStringList known;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int n = 0; n < lines.size(); ++n) {
-        const QString line = lines[n].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList parts = line.split(QLatin1Char('|'));
+    for (const auto& [n, parts] : contentLines(text)) {
         const QString key = parts[0].simplified().toLower();
         if (parts.size() == 2 && key == QLatin1String("staples")) {
             v.staples << listOf(parts[1]);
