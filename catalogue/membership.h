@@ -4,6 +4,7 @@
 // sixteen stored queries read their rows through it; and a narrow index over drinklst's key, so
 // that a list's keys are read without decrypting the recipes.
 #include "catalogue/categoryrules.h"
+#include "catalogue/schema.h"
 #include <QString>
 #include <vector>
 
@@ -11,27 +12,12 @@ namespace platform::db { class Connection; }
 
 namespace catalogue {
 
-struct SchemaObject {
-    QString type; // as sqlite_master names it: "table", "index", "view", "trigger"
-    QString name;
-    QString sql;  // the statement exactly as sqlite_master keeps it
-};
-
 // The objects of the layout, in the order they are made.
 std::vector<SchemaObject> membershipLayout(const std::vector<CategoryRule>& rules);
 
-// True when every trigger on drinklst and the membership table is one of the layout's, as it
-// writes it.
-bool onlyOwnTriggers(platform::db::Connection& db, const std::vector<CategoryRule>& rules);
-
-// True when drinklst is a table and the file holds the layout exactly, with no trigger of another
-// program beside it.
-bool hasLayout(platform::db::Connection& db, const std::vector<CategoryRule>& rules);
-
-// Makes every object of the layout that the file lacks or holds differently, drops foreign
-// triggers, and works the membership out again from the rules when it may be out of date.
-// Runs inside the caller's transaction; throws platform::db::Error.
-void installLayout(platform::db::Connection& db, const std::vector<CategoryRule>& rules);
+// Works every recipe's membership out again from the rules. Runs inside the caller's
+// transaction; throws platform::db::Error.
+void recountMembers(platform::db::Connection& db, const std::vector<CategoryRule>& rules);
 
 // For this connection only, the sixteen stored queries as temporary views in front of the file's
 // own, each deciding membership row by row from the rules (slower, but needing no write).

@@ -1,8 +1,10 @@
 #include "catalogue/upgrade.h"
 
+#include "catalogue/layout.h"
 #include "catalogue/membership.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
+#include "platform/database/guard.h"
 
 namespace catalogue {
 
@@ -11,9 +13,13 @@ using platform::db::Error;
 void prepareCatalogue(platform::db::Connection& db)
 {
     const std::vector<CategoryRule>& rules = programRules();
-    if (hasLayout(db, rules))
+    const LayoutCheck check = checkLayout(db, rules);
+    if (check.matches())
         return;
+    if (!check.refused.isEmpty())
+        throw Error(platform::db::UnusableLayout, db.path());
     try {
+        const platform::db::Untimed untimed; // a large file takes a while to work out again
         db.exec(QStringLiteral("BEGIN IMMEDIATE"));
         try {
             installLayout(db, rules);
@@ -31,8 +37,8 @@ void prepareCatalogue(platform::db::Connection& db)
     } catch (const Error&) {
         throw Error(platform::db::UnusableLayout, db.path());
     }
-    // Triggers of another program could do anything with a save.
-    if (!onlyOwnTriggers(db, rules))
+    // Triggers or indexes of another program could do anything with a save.
+    if (!check.writesAsOurs)
         db.exec(QStringLiteral("PRAGMA query_only = 1"));
 }
 

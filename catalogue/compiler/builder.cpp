@@ -1,6 +1,6 @@
 #include "catalogue/compiler/builder.h"
 
-#include "catalogue/membership.h"
+#include "catalogue/layout.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
 
@@ -32,7 +32,8 @@ void buildDatabase(const QString& path, const Content& content, const QString& c
 {
     auto db = platform::db::createDatabase(path, connect);
     db->exec(QStringLiteral("BEGIN"));
-    db->exec(tablesSql());
+    for (const SchemaObject& table : recipeTables())
+        db->exec(table.sql);
     for (const Recipe& r : content.recipes) {
         Row row{{QStringLiteral("DrinkName"), r.name}, {QStringLiteral("Directions"), r.directions},
                 {QStringLiteral("Glass"), r.glass}};

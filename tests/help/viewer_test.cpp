@@ -107,13 +107,33 @@ private slots:
         QCOMPARE(contents->currentItem()->text(0), QStringLiteral("Welcome to Zestrel"));
     }
 
+    // A damaged or foreign file is named as such, never read: the resource reader trusts it.
+    void aFileThatIsNoHelpFileIsRefused_data()
+    {
+        QTest::addColumn<qsizetype>("at"); // the byte changed in the supplied file; -1: another file
+        QTest::addColumn<qsizetype>("keep"); // the bytes kept; -1: all
+        QTest::newRow("not a help file") << qsizetype(-1) << qsizetype(-1);
+        QTest::newRow("a byte of the header") << qsizetype(11) << qsizetype(-1);
+        QTest::newRow("a byte of the topics") << qsizetype(3000) << qsizetype(-1);
+        QTest::newRow("cut short") << qsizetype(-1) << qsizetype(4000);
+    }
+
     void aFileThatIsNoHelpFileIsRefused()
     {
+        QFETCH(qsizetype, at);
+        QFETCH(qsizetype, keep);
+        QFile supplied(suppliedHelp);
+        QVERIFY(supplied.open(QIODevice::ReadOnly));
+        QByteArray bytes = at < 0 && keep < 0 ? QByteArray("not a help file at all") : supplied.readAll();
+        if (at >= 0)
+            bytes[at] = char(bytes[at] ^ 0x78);
+        if (keep >= 0)
+            bytes.truncate(keep);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zestrel.hlp"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a help file at all");
+        file.write(bytes);
         file.close();
         QString message;
         try {
