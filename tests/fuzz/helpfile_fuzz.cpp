@@ -1,6 +1,9 @@
 // libFuzzer target for the help file: the bytes as they would lie in the user's data folder, read
-// as the viewer reads them (contents, topics and keywords).
+// as the viewer reads them (contents, topics and keywords). Bytes that start as a packed resource
+// ("qres") are sealed first, as anyone can seal a file: what lies behind a good checksum is
+// checked too.
 #include "tools/helpviewer/helpfile.h"
+#include "tools/helpviewer/seal.h"
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -21,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         QFile out(path);
         if (!out.open(QIODevice::WriteOnly))
             return 0;
-        out.write(reinterpret_cast<const char*>(data), qint64(size));
+        const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+        out.write(bytes.startsWith("qres") ? helpviewer::sealHelp(bytes) : bytes);
     }
     try {
         const helpviewer::HelpFile help(path);

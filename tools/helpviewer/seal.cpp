@@ -49,6 +49,8 @@ bool wellFormed(QByteArrayView r)
         const quint32 flags = number(r, at + 4, 2);
         if (!inside(name, 6) || !inside(name + 6, 2 * qsizetype(number(r, name, 2))) || (flags & ~quint32(7)) != 0)
             return false;
+        if (node == 0 && !(flags & 2))
+            return false; // the reader takes the root for a directory
         if (flags & 2) { // a directory: its children's entries
             const qsizetype count = number(r, at + 6, 4), first = number(r, at + 10, 4);
             if (first <= node || count > entries || first > entries - count)
