@@ -12,67 +12,31 @@ namespace {
 // aggregate and date functions, and the functions this program registers. Anything else (the
 // spatial index's inspection functions, tokenizer registration, extension loading, functions
 // that make huge values) is refused. A feature whose SQL needs another function adds it here.
+// clang-format off
 const char* const kAllowedFunctions[] = {
     // text
-    "lower",
-    "upper",
-    "trim",
-    "ltrim",
-    "rtrim",
-    "replace",
-    "substr",
-    "instr",
-    "length",
-    "like",
-    "glob",
-    "printf",
-    "char",
-    "unicode",
-    "hex",
-    "quote",
-    "typeof",
+    "lower", "upper", "trim", "ltrim", "rtrim", "replace", "substr", "instr", "length", "like", "glob", "printf",
+    "char", "unicode", "hex", "quote", "typeof",
     // choice and null handling
-    "coalesce",
-    "ifnull",
-    "nullif",
-    "likely",
-    "unlikely",
-    "likelihood",
+    "coalesce", "ifnull", "nullif", "likely", "unlikely", "likelihood",
     // numbers and aggregates
-    "abs",
-    "round",
-    "max",
-    "min",
-    "count",
-    "sum",
-    "total",
-    "avg",
-    "group_concat",
-    "random",
+    "abs", "round", "max", "min", "count", "sum", "total", "avg", "group_concat", "random",
     // the result of the last write
-    "changes",
-    "total_changes",
-    "last_insert_rowid",
+    "changes", "total_changes", "last_insert_rowid",
     // date and time
-    "date",
-    "time",
-    "datetime",
-    "julianday",
-    "strftime",
-    "current_date",
-    "current_time",
-    "current_timestamp",
+    "date", "time", "datetime", "julianday", "strftime", "current_date", "current_time", "current_timestamp",
     // this program's own (platform/database/rowset.cpp)
     "zestrel_find_match",
 };
 
 // The PRAGMAs this program and its tests use, and others that only report or tune the connection.
 const char* const kAllowedPragmas[] = {
-    "synchronous",    "journal_mode",  "query_only",     "integrity_check", "quick_check",  "cipher_version",
-    "user_version",   "table_info",    "index_list",     "index_info",      "foreign_keys", "foreign_key_check",
-    "wal_checkpoint", "page_size",     "page_count",     "freelist_count",  "busy_timeout", "cache_size",
-    "data_version",   "database_list", "application_id", "encoding",        "temp_store",
+    "synchronous", "journal_mode", "query_only", "integrity_check", "quick_check", "cipher_version",
+    "user_version", "table_info", "index_list", "index_info", "foreign_keys", "foreign_key_check",
+    "wal_checkpoint", "page_size", "page_count", "freelist_count", "busy_timeout", "cache_size",
+    "data_version", "database_list", "application_id", "encoding", "temp_store",
 };
+// clang-format on
 
 struct NoCase {
     bool operator()(const QByteArray& a, const QByteArray& b) const
