@@ -96,8 +96,9 @@ Connection::Connection(const QString& path, const QString& connect) : path_(path
         throw Error(NotValidPassword);
     if (rc != SQLITE_OK)
         fail(db_.get(), rc, path);
-    // Every save that returns is on disk, whatever happens to the process afterwards.
-    exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // Every save that returns is on disk, whatever happens to the process afterwards. Pages are
+    // checked as they are read, as anyone holding the key can write one that lies about itself.
+    exec(QStringLiteral("PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON"));
 }
 
 Connection::~Connection() = default;

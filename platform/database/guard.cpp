@@ -34,7 +34,7 @@ const char* const kAllowedPragmas[] = {
     "synchronous", "journal_mode", "query_only", "integrity_check", "quick_check", "cipher_version",
     "user_version", "table_info", "index_list", "index_info", "foreign_keys", "foreign_key_check",
     "wal_checkpoint", "page_size", "page_count", "freelist_count", "busy_timeout", "cache_size",
-    "data_version", "database_list", "application_id", "encoding", "temp_store",
+    "data_version", "database_list", "application_id", "encoding", "temp_store", "cell_size_check",
 };
 // clang-format on
 
