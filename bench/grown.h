@@ -51,11 +51,11 @@ inline QString generate(const QString& dir, qint64 n)
         QStringLiteral("UPDATE drinklst SET DrinkName = 'Drink ' || zkey; "
                        "UPDATE drinklst SET DrinkName = 'Whiskey Sour ' || zkey WHERE zkey >= %1 AND zkey % 1000 = 0")
             .arg(n * 9 / 10));
-    for (const catalogue::SchemaObject& o : catalogue::membershipLayout(content.categories))
-        if (o.type == QLatin1String("trigger"))
-            db.exec(o.sql);
-    db.exec(QStringLiteral("DELETE FROM mybar_state"));
-    catalogue::mybar::installIndex(db);
+    for (const auto& layout : {catalogue::membershipLayout(content.categories), catalogue::mybar::indexLayout()})
+        for (const catalogue::SchemaObject& o : layout)
+            if (o.type == QLatin1String("trigger"))
+                db.exec(o.sql);
+    catalogue::mybar::fillIndex(db);
     db.exec(QStringLiteral("COMMIT"));
     QFile::rename(temp, path);
     return path;

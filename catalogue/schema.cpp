@@ -46,20 +46,33 @@ Recipe recipeFromValues(const QStringList& values)
     return r;
 }
 
-QString tablesSql()
+QString quotedName(const QString& name)
 {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+std::vector<SchemaObject> recipeTables()
+{
+    const auto table = [](const QString& name, const QString& columns) {
+        return SchemaObject{QStringLiteral("table"), name, QStringLiteral("CREATE TABLE %1 (%2)").arg(name, columns),
+                            true};
+    };
     QStringList drink{QStringLiteral("zkey INTEGER PRIMARY KEY")};
     for (const QString& name : recipeColumns())
         drink << column(name, name != QLatin1String("Directions") && name != QLatin1String("Glass"));
-    QStringList sql{QStringLiteral("CREATE TABLE drinklst (%1)").arg(drink.join(QStringLiteral(", ")))};
-    sql << QStringLiteral("CREATE TABLE joke (zkey INTEGER PRIMARY KEY, ID INTEGER, joke TEXT)")
-        << QStringLiteral("CREATE TABLE Toasting (zkey INTEGER PRIMARY KEY, %1, Toasts TEXT)").arg(column(QStringLiteral("Cat")));
+    std::vector<SchemaObject> tables{
+        table(QStringLiteral("drinklst"), drink.join(QStringLiteral(", "))),
+        table(QStringLiteral("joke"), QStringLiteral("zkey INTEGER PRIMARY KEY, ID INTEGER, joke TEXT")),
+        table(QStringLiteral("Toasting"),
+              QStringLiteral("zkey INTEGER PRIMARY KEY, %1, Toasts TEXT").arg(column(QStringLiteral("Cat"))))};
     for (const char* t : {"cardgames", "dicegames", "coingames", "vocalgames", "boardgames"})
-        sql << QStringLiteral("CREATE TABLE %1 (zkey INTEGER PRIMARY KEY, %2, instructions TEXT)")
-                   .arg(QString::fromLatin1(t), column(QStringLiteral("name")));
-    sql << QStringLiteral("CREATE TABLE mediagames (zkey INTEGER PRIMARY KEY, %1, instructions TEXT, type TEXT)")
-               .arg(column(QStringLiteral("name")));
-    return sql.join(QStringLiteral(";\n"));
+        tables.push_back(table(
+            QString::fromLatin1(t),
+            QStringLiteral("zkey INTEGER PRIMARY KEY, %1, instructions TEXT").arg(column(QStringLiteral("name")))));
+    tables.push_back(
+        table(QStringLiteral("mediagames"), QStringLiteral("zkey INTEGER PRIMARY KEY, %1, instructions TEXT, type TEXT")
+                                                .arg(column(QStringLiteral("name")))));
+    return tables;
 }
 
 } // namespace catalogue

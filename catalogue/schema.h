@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 namespace catalogue {
 
@@ -29,8 +30,18 @@ struct Recipe {
 QStringList columnValues(const Recipe& r);
 Recipe recipeFromValues(const QStringList& values);
 
-// The statements that create the recipe table and the eight side tables (without the stored
-// queries), separated by ";\n".
-QString tablesSql();
+// One object the program keeps in the file.
+struct SchemaObject {
+    QString type; // as sqlite_master names it: "table", "index", "view", "trigger"
+    QString name;
+    QString sql; // the statement exactly as sqlite_master keeps it
+    bool keepsData = false; // a table of the user's rows: never dropped to be made again
+};
+
+// A table, view or trigger name quoted for SQL.
+QString quotedName(const QString& name);
+
+// The recipe table and the eight side tables (without the stored queries).
+std::vector<SchemaObject> recipeTables();
 
 } // namespace catalogue

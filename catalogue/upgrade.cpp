@@ -1,9 +1,11 @@
 #include "catalogue/upgrade.h"
 
+#include "catalogue/layout.h"
 #include "catalogue/membership.h"
 #include "catalogue/mybar/index.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
+#include "platform/database/guard.h"
 
 namespace catalogue {
 
@@ -12,13 +14,18 @@ using platform::db::Error;
 void prepareCatalogue(platform::db::Connection& db)
 {
     const std::vector<CategoryRule>& rules = programRules();
-    if (hasLayout(db, rules) && mybar::indexCurrent(db))
+    const LayoutCheck check = checkLayout(db, rules);
+    if (check.matches() && mybar::indexCurrent(db))
         return;
+    if (!check.refused.isEmpty())
+        throw Error(platform::db::UnusableLayout, db.path());
     try {
+        const platform::db::Untimed untimed; // a large file takes a while to work out again
         db.exec(QStringLiteral("BEGIN IMMEDIATE"));
         try {
             installLayout(db, rules);
-            mybar::installIndex(db);
+            if (!mybar::indexCurrent(db)) // read with other spellings
+                mybar::fillIndex(db);
             db.exec(QStringLiteral("COMMIT"));
             return;
         } catch (...) {
@@ -35,8 +42,8 @@ void prepareCatalogue(platform::db::Connection& db)
     } catch (const Error&) {
         throw Error(platform::db::UnusableLayout, db.path());
     }
-    // Triggers of another program could do anything with a save.
-    if (!onlyOwnTriggers(db, rules))
+    // Triggers or indexes of another program could do anything with a save.
+    if (!check.writesAsOurs)
         db.exec(QStringLiteral("PRAGMA query_only = 1"));
 }
 

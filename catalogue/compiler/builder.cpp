@@ -1,7 +1,6 @@
 #include "catalogue/compiler/builder.h"
 
-#include "catalogue/membership.h"
-#include "catalogue/mybar/index.h"
+#include "catalogue/layout.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
 
@@ -33,7 +32,8 @@ void buildDatabase(const QString& path, const Content& content, const QString& c
 {
     auto db = platform::db::createDatabase(path, connect);
     db->exec(QStringLiteral("BEGIN"));
-    db->exec(tablesSql());
+    for (const SchemaObject& table : recipeTables())
+        db->exec(table.sql);
     const QStringList columns = recipeColumns();
     for (const Recipe& r : content.recipes) {
         const QStringList values = columnValues(r);
@@ -46,7 +46,6 @@ void buildDatabase(const QString& path, const Content& content, const QString& c
         for (const Row& row : rows)
             insertRow(*db, table, row);
     installLayout(*db, content.categories);
-    mybar::installIndex(*db);
     db->exec(QStringLiteral("COMMIT"));
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue/mybar/index.h"
 
+#include "catalogue/layout.h"
 #include "catalogue/mybar/vocabulary.h"
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
@@ -36,9 +37,9 @@ QString foldedRows(const QString& rawRows)
                     QStringLiteral("?"), QStringLiteral("\"")},
                    QStringLiteral(" "));
     const QString more = replaced(QStringLiteral("p"),
-                                   {QStringLiteral(":"), QStringLiteral(";"), QStringLiteral("&"), QStringLiteral("*"),
-                                    QStringLiteral("+"), QStringLiteral("_"), QStringLiteral(")"), QStringLiteral("#")},
-                                   QStringLiteral(" "));
+                                  {QStringLiteral(":"), QStringLiteral(";"), QStringLiteral("&"), QStringLiteral("*"),
+                                   QStringLiteral("+"), QStringLiteral("_"), QStringLiteral(")"), QStringLiteral("#")},
+                                  QStringLiteral(" "));
     const QString spaces
         = QStringLiteral("trim(%1)")
               .arg(replaced(QStringLiteral("p"), QStringList(4, QStringLiteral("  ")), QStringLiteral(" ")));
@@ -116,9 +117,11 @@ QString storedSignature(Connection& db)
     }
 }
 
+} // namespace
+
 // The spellings and marks of the compiled vocabulary, each spelling folded as the lines are, then
 // every recipe read again.
-void fill(Connection& db)
+void fillIndex(Connection& db)
 {
     const Vocabulary& v = programVocabulary();
     db.exec(QStringLiteral("DELETE FROM mybar_terms; DELETE FROM mybar_marks; DELETE FROM mybar_uses"));
@@ -148,8 +151,6 @@ void fill(Connection& db)
     state.step();
 }
 
-} // namespace
-
 std::vector<SchemaObject> indexLayout()
 {
     const QString table = QStringLiteral("table");
@@ -171,7 +172,8 @@ std::vector<SchemaObject> indexLayout()
              "garnish INTEGER NOT NULL, PRIMARY KEY (zkey, line)) WITHOUT ROWID")},
         {table, QStringLiteral("mybar_shelf"),
          QStringLiteral(
-             "CREATE TABLE mybar_shelf (ingredient TEXT PRIMARY KEY, on_hand INTEGER NOT NULL) WITHOUT ROWID")},
+             "CREATE TABLE mybar_shelf (ingredient TEXT PRIMARY KEY, on_hand INTEGER NOT NULL) WITHOUT ROWID"),
+         true},
         {QStringLiteral("trigger"), QStringLiteral("mybar_insert"),
          QStringLiteral("CREATE TRIGGER mybar_insert AFTER INSERT ON drinklst BEGIN "
                         "DELETE FROM mybar_uses WHERE zkey = NEW.zkey; %1; END")
@@ -188,16 +190,7 @@ std::vector<SchemaObject> indexLayout()
 
 bool indexCurrent(Connection& db)
 {
-    for (const SchemaObject& o : indexLayout())
-        if (!same(stored(db, o.name), o))
-            return false;
-    return storedSignature(db) == programVocabulary().signature;
-}
-
-void installIndex(Connection& db)
-{
-    if (makeObjects(db, indexLayout()) || storedSignature(db) != programVocabulary().signature)
-        fill(db);
+    return holds(db, indexLayout()) && storedSignature(db) == programVocabulary().signature;
 }
 
 void shadowIndex(Connection& db)
@@ -210,9 +203,9 @@ void shadowIndex(Connection& db)
                                                             QStringLiteral("CREATE TEMP TABLE"))));
     const auto shelf = std::find_if(layout.begin(), layout.end(),
                                     [](const SchemaObject& o) { return o.name == QLatin1String("mybar_shelf"); });
-    if (same(stored(db, shelf->name), *shelf))
+    if (holds(db, {*shelf}))
         db.exec(QStringLiteral("INSERT INTO temp.mybar_shelf SELECT ingredient, on_hand FROM main.mybar_shelf"));
-    fill(db);
+    fillIndex(db);
 }
 
 Reading canonical(Connection& db, const QString& line)

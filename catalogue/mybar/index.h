@@ -5,7 +5,7 @@
 // read with (mybar_terms, mybar_marks, from the compiled vocabulary); the shelf (mybar_shelf).
 // Every object the index adds to a file is named mybar_... and listed in indexLayout(); a rebuild
 // also uses the temporary tables mybar_lines, mybar_texts and mybar_readings while it runs.
-#include "catalogue/membership.h"
+#include "catalogue/schema.h"
 
 #include <QString>
 #include <vector>
@@ -16,17 +16,18 @@ class Connection;
 
 namespace catalogue::mybar {
 
-// Every object of the index, in the order they are made: name, type and statement.
+// Every object of the index, in the order they are made: name, type and statement. The file's
+// layout (catalogue/layout) makes them with the program's other objects and fills the index
+// whenever one of its tables or triggers had to be made.
 std::vector<SchemaObject> indexLayout();
 
 // True when the file holds the layout exactly and its spellings are this program's, so that the
 // index can be trusted without reading it again.
 bool indexCurrent(platform::db::Connection& db);
 
-// Makes what the file lacks or holds differently, then, when anything was made or the
-// spellings changed, reads every recipe again. Runs inside the caller's transaction; throws
-// platform::db::Error.
-void installIndex(platform::db::Connection& db);
+// Reads every recipe's lines again with this program's spellings, and records them. Runs inside
+// the caller's transaction; throws platform::db::Error.
+void fillIndex(platform::db::Connection& db);
 
 // For a file that cannot be written: the index built for this connection only, in temporary
 // tables in front of the file's own (the shelf then reads as empty).

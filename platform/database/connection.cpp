@@ -1,6 +1,9 @@
 #include "connection.h"
 #include "errors.h"
+#include "guard.h"
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace platform::db {
 
@@ -11,14 +14,36 @@ constexpr qint64 kPageSize = 1024;
 constexpr size_t kMostIdleTexts = 64; // past this many texts the idle statements are let go
 
 // The handle is owned by `into` from the moment SQLite hands it out, even when opening failed.
+// `name` is the path, or a file: URI when `flags` hold SQLITE_OPEN_URI.
 template<class Handle>
-void openHandle(Handle& into, const QString& path, int flags)
+void openHandle(Handle& into, const QString& path, int flags, const QByteArray& name)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     into.reset(db);
     if (rc != SQLITE_OK)
-        throw Error(CannotOpenFile, path);
+        fail(db, rc, path);
+    guard(db);
+}
+
+// Opens a file that cannot be written here (read-only file, folder or disk) for reading only, as
+// a file nobody changes: no lock, no write-ahead log and no shared-memory file is made beside it,
+// so nothing is left behind that could stop the next start. A file that can be written loses a
+// shared-memory file that it cannot write, which an earlier read-only opening may have left.
+template<class Handle>
+void openFile(Handle& into, const QFileInfo& info)
+{
+    const QString path = info.filePath();
+    const QString shm = path + QStringLiteral("-shm");
+    const bool writable = info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+    if (!writable) {
+        const QByteArray uri = QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded() + "?immutable=1";
+        openHandle(into, path, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_FULLMUTEX, uri);
+        return;
+    }
+    if (QFileInfo::exists(shm) && !QFileInfo(shm).isWritable())
+        QFile::remove(shm);
+    openHandle(into, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, path.toUtf8());
 }
 
 void applyKey(sqlite3* db, const QString& password)
@@ -51,26 +76,29 @@ Connection::Connection(const QString& path, const QString& connect) : path_(path
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         throw Error(FileNotFound, path);
+    if (!info.isReadable())
+        throw Error(NoPermission, path);
     if (info.size() == 0)
         throw Error(NotADatabase, path);
-    openHandle(db_, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+    openFile(db_, info);
     applyKey(db_.get(), cs.password);
     // A wrong key is noticed only when the first page is read.
     char* message = nullptr;
-    const int rc = sqlite3_exec(db_.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+    const int rc = [&] {
+        const TimedStep timed;
+        return sqlite3_exec(db_.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+    }();
     sqlite3_free(message);
-    if (rc != SQLITE_OK) {
-        const int primary = rc & 0xff;
-        // A whole number of encrypted pages that will not decrypt: the key is wrong. Anything
-        // else that is not a database (odd size, truncated, plain text) is damaged or foreign.
-        if (primary == SQLITE_NOTADB && info.size() % kPageSize == 0)
-            throw Error(NotValidPassword);
-        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-            throw Error(RecordLocked);
-        throw Error(NotADatabase, path);
-    }
-    // Every save that returns is on disk, whatever happens to the process afterwards.
-    exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // A whole number of encrypted pages that will not decrypt: the key is wrong. Anything else
+    // that is not a database (odd size, truncated, plain text) is damaged or foreign; a file
+    // that cannot be reached for another reason says which.
+    if ((rc & 0xff) == SQLITE_NOTADB && info.size() % kPageSize == 0)
+        throw Error(NotValidPassword);
+    if (rc != SQLITE_OK)
+        fail(db_.get(), rc, path);
+    // Every save that returns is on disk, whatever happens to the process afterwards. Pages are
+    // checked as they are read, as anyone holding the key can write one that lies about itself.
+    exec(QStringLiteral("PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON"));
 }
 
 Connection::~Connection() = default;
@@ -78,6 +106,7 @@ Connection::~Connection() = default;
 void Connection::exec(const QString& sql)
 {
     char* message = nullptr;
+    const TimedStep timed;
     const int rc = sqlite3_exec(db_.get(), sql.toUtf8().constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK)
@@ -114,7 +143,7 @@ std::unique_ptr<Connection> createDatabase(const QString& path, const QString& c
     int rc = SQLITE_OK;
     {
         std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(nullptr, &sqlite3_close);
-        openHandle(db, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        openHandle(db, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, path.toUtf8());
         applyKey(db.get(), cs.password);
         char* message = nullptr;
         rc = sqlite3_exec(db.get(), "PRAGMA journal_mode=WAL; CREATE TABLE IF NOT EXISTS zinit(x); DROP TABLE zinit;",
@@ -122,7 +151,7 @@ std::unique_ptr<Connection> createDatabase(const QString& path, const QString& c
         sqlite3_free(message);
     }
     if (rc != SQLITE_OK)
-        throw Error(CannotOpenFile, path);
+        fail(nullptr, rc, path);
     return std::make_unique<Connection>(path, connect);
 }
 

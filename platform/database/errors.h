@@ -12,6 +12,9 @@ enum ErrorNumber : int {
     FileNotFound = 3024,
     NotValidPassword = 3031,
     CannotOpenFile = 3051,
+    DiskFull = 3026,
+    ReadOnlyFile = 3027,
+    NoPermission = 3033,
     NoCurrentRecord = 3021,
     SyntaxInCriteria = 3077,
     SourceNotFound = 3078,
@@ -25,6 +28,8 @@ enum ErrorNumber : int {
     NotADatabase = 3343,
     SaveRefused = 3400,
     UnusableLayout = 3410,
+    TookTooLong = 3420,
+    NotAllowed = 3430,
     EngineFailure = 3000,
 };
 

@@ -1,5 +1,6 @@
 #include "sqlite.h"
 #include "errors.h"
+#include "guard.h"
 #include <QStringList>
 
 namespace platform::db {
@@ -7,10 +8,14 @@ namespace platform::db {
 [[noreturn]] void fail(sqlite3* db, int code, const QString& context)
 {
     const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
-    switch (code & 0xff) {
+    const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
+    const QString where = context.isEmpty() && file ? QString::fromUtf8(file) : context;
+    // A function refused by the guard fails the statement with a plain error and this message.
+    const int cause = message.startsWith(QLatin1String("not authorized")) ? SQLITE_AUTH : code;
+    switch (cause & 0xff) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        throw Error(NotADatabase, context);
+        throw Error(NotADatabase, where);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         throw Error(RecordLocked);
@@ -24,12 +29,20 @@ namespace platform::db {
         throw Error(SaveRefused, message);
     }
     case SQLITE_READONLY:
+        throw Error(ReadOnlyFile, where);
     case SQLITE_CANTOPEN:
+        throw Error(CannotOpenFile, where);
     case SQLITE_PERM:
-        throw Error(CannotOpenFile, context);
+        throw Error(NoPermission, where);
+    case SQLITE_FULL:
+        throw Error(DiskFull, where);
+    case SQLITE_INTERRUPT:
+        throw Error(TookTooLong, message);
+    case SQLITE_AUTH:
+        throw Error(NotAllowed, message);
     case SQLITE_IOERR:
         if (code == SQLITE_IOERR_SHORT_READ)
-            throw Error(NotADatabase, context);
+            throw Error(NotADatabase, where);
         throw Error(EngineFailure, message);
     default:
         throw Error(EngineFailure, message);
@@ -68,6 +81,7 @@ void Statement::bind(int index, const StoredValue& value) { sqlite3_bind_value(s
 
 bool Statement::step()
 {
+    const TimedStep timed;
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW)
         return true;

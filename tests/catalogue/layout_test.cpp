@@ -1,6 +1,7 @@
 // Category membership kept in the file: the upgrade of an earlier file, writes from another
 // program, the rule fix for beer, and stored queries or triggers that another program changed.
 #include "catalogue/categories.h"
+#include "catalogue/layout.h"
 #include "catalogue/membership.h"
 #include "catalogue/upgrade.h"
 #include "tests/platform/database/fixture.h"
@@ -127,6 +128,9 @@ private slots:
         const QString endless = QStringLiteral("DROP VIEW Gin; CREATE VIEW Gin AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
                                                "SELECT drinklst.* FROM drinklst, n");
         const QString trigger = QStringLiteral("CREATE TRIGGER theirs AFTER UPDATE ON drinklst BEGIN DELETE FROM drinklst; END");
+        const QString crafted = QStringLiteral("DROP VIEW Gin; CREATE VIEW Gin AS SELECT * FROM drinklst WHERE length(rtreenode(255, x'0000ffff')) > 0");
+        QTest::newRow("crafted query") << crafted << false;
+        QTest::newRow("crafted query, locked") << crafted << true;
         QTest::newRow("endless query") << endless << false;
         QTest::newRow("endless query, locked") << endless << true;
         QTest::newRow("foreign trigger") << trigger << false;
@@ -138,7 +142,7 @@ private slots:
         QFETCH(QString, change);
         QFETCH(bool, locked);
         const QString path = fixture::build(fixture::content(3, {fixture::recipe(QStringLiteral("Gimlet"), QStringLiteral("Gin"))}));
-        fixture::connect(path)->exec(change);
+        sqlcipherShell(path, change.toUtf8() + ";");
         auto holder = fixture::connect(path);
         Connection::setBusyTimeout(50);
         auto db = fixture::connect(path);
@@ -153,7 +157,7 @@ private slots:
         std::vector<Value> v = all.values();
         v[0] = QStringLiteral("Renamed");
         if (locked && change.contains(QLatin1String("TRIGGER")))
-            QVERIFY_DB_ERROR(all.save(v), CannotOpenFile);
+            QVERIFY_DB_ERROR(all.save(v), ReadOnlyFile);
         else
             all.save(v);
         QCOMPARE(fixture::names(path).size(), 4);
@@ -162,8 +166,7 @@ private slots:
     void recipeTableReplacedByAQueryIsRefused()
     {
         const QString path = fixture::build(fixture::content(2));
-        fixture::connect(path)->exec(QStringLiteral("ALTER TABLE drinklst RENAME TO drinklst_t; "
-                                                    "CREATE VIEW drinklst AS SELECT * FROM drinklst_t"));
+        sqlcipherShell(path, "ALTER TABLE drinklst RENAME TO drinklst_t; CREATE VIEW drinklst AS SELECT * FROM drinklst_t;");
         QVERIFY_DB_ERROR(catalogue::prepareCatalogue(*fixture::connect(path)), UnusableLayout);
     }
 };

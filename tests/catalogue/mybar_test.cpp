@@ -55,8 +55,8 @@ QStringList indexRows(Connection& db)
 // The index as a full rebuild makes it.
 QStringList rebuiltRows(Connection& db)
 {
-    db.exec(QStringLiteral("BEGIN; DELETE FROM mybar_state"));
-    catalogue::mybar::installIndex(db);
+    db.exec(QStringLiteral("BEGIN"));
+    catalogue::mybar::fillIndex(db);
     const QStringList rows = indexRows(db);
     db.exec(QStringLiteral("ROLLBACK"));
     return rows;

@@ -1,6 +1,7 @@
 // The help viewer's window on the supplied help file: the contents and the links hold together,
 // the keyword search narrows and opens topics, and a file that is no help file is refused.
 #include "tests/common/testmain.h"
+#include "tools/helpviewer/seal.h"
 #include "tools/helpviewer/viewer.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QtEndian>
 
 using helpviewer::ContentsEntry;
 using helpviewer::HelpFile;
@@ -107,13 +109,43 @@ private slots:
         QCOMPARE(contents->currentItem()->text(0), QStringLiteral("Welcome to Zestrel"));
     }
 
+    // A damaged or foreign file is named as such, never read: the resource reader trusts it. So is
+    // a file sealed anew around a resource whose offsets lead outside it.
+    void aFileThatIsNoHelpFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<qsizetype>("at");
+        QTest::newRow("not a help file") << "other" << qsizetype(0);
+        QTest::newRow("a byte of the header") << "flip" << qsizetype(11);
+        QTest::newRow("a byte of the topics") << "flip" << qsizetype(3000);
+        QTest::newRow("cut short") << "cut" << qsizetype(4000);
+        QTest::newRow("resealed, its root no folder") << "reseal" << qsizetype(0);
+    }
+
     void aFileThatIsNoHelpFileIsRefused()
     {
+        QFETCH(QString, change);
+        QFETCH(qsizetype, at);
+        QFile supplied(suppliedHelp);
+        QVERIFY(supplied.open(QIODevice::ReadOnly));
+        QByteArray bytes = supplied.readAll();
+        if (change == QLatin1String("other"))
+            bytes = "not a help file at all";
+        else if (change == QLatin1String("flip"))
+            bytes[at] = char(bytes[at] ^ 0x78);
+        else if (change == QLatin1String("cut"))
+            bytes.truncate(at);
+        else if (change == QLatin1String("reseal")) {
+            QByteArray resource = helpviewer::unsealHelp(bytes).value_or(QByteArray());
+            QVERIFY(resource.startsWith("qres"));
+            resource[qFromBigEndian<quint32>(resource.constData() + 8) + 5] = 0; // the root's flags
+            bytes = helpviewer::sealHelp(resource);
+        }
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zestrel.hlp"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a help file at all");
+        file.write(bytes);
         file.close();
         QString message;
         try {

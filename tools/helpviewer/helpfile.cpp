@@ -1,4 +1,5 @@
 #include "tools/helpviewer/helpfile.h"
+#include "tools/helpviewer/seal.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,11 @@ namespace {
 {
     throw HelpFileError(message.toStdString());
 }
+
+// Far more than the help holds; a larger file is not read into memory.
+constexpr qint64 kLargestHelpFile = 64 * 1024 * 1024;
+
+const uchar* mapped(const QByteArray& resource) { return reinterpret_cast<const uchar*>(resource.constData()); }
 
 QString shown(const QString& path)
 {
@@ -71,21 +77,25 @@ HelpFile::HelpFile(const QString& path)
         fail(QStringLiteral("The help file %1 is not there.").arg(shown(path)));
     if (!info.isFile() || !info.isReadable())
         fail(QStringLiteral("The help file %1 cannot be read.").arg(shown(path)));
+    QFile file(path_);
+    if (info.size() > kLargestHelpFile || !file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("The help file %1 cannot be read.").arg(shown(path)));
+    resource_ = unsealHelp(file.readAll()).value_or(QByteArray());
     root_ = QStringLiteral("/helpfile%1").arg(++opened);
-    if (!QResource::registerResource(path_, root_))
+    if (resource_.isEmpty() || !QResource::registerResource(mapped(resource_), root_))
         fail(QStringLiteral("The file %1 is not a Zestrel help file, or it is damaged.").arg(shown(path)));
     try {
         readTopics();
         readContents();
     } catch (...) {
-        QResource::unregisterResource(path_, root_);
+        QResource::unregisterResource(mapped(resource_), root_);
         throw;
     }
 }
 
 HelpFile::~HelpFile()
 {
-    QResource::unregisterResource(path_, root_);
+    QResource::unregisterResource(mapped(resource_), root_);
 }
 
 void HelpFile::readTopics()

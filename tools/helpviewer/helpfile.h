@@ -1,7 +1,7 @@
 #pragma once
 // A help file: topics (HTML pages, each with a title and keywords), a contents tree and the
-// pictures the topics show, packed into one file (a Qt binary resource) that is mapped in while
-// the HelpFile lives. Inside it:
+// pictures the topics show, packed into one file (a Qt binary resource, sealed with its checksum:
+// seal.h) that is checked whole, then mapped in from memory while the HelpFile lives. Inside it:
 //   contents.txt      "title: <the help's title>", then one line per contents entry,
 //                     "<text> = <topic file>" or "<text>" for a heading; two more spaces of
 //                     indent put an entry under the one above; "#" starts a comment line
@@ -65,7 +65,8 @@ private:
     void readContents();
 
     QString path_;
-    QString root_;   // where the file is mapped in the resource tree
+    QByteArray resource_; // the packed topics, mapped in under root_
+    QString root_;        // where the file is mapped in the resource tree
     QString title_;
     std::vector<ContentsEntry> contents_;
     std::map<QString, Topic> topics_;

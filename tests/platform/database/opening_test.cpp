@@ -1,5 +1,6 @@
 // Opening a database file and a record source: what works, and every way it fails.
 #include "fixture.h"
+#include "platform/database/guard.h"
 #include "tests/common/testmain.h"
 #include <QFile>
 #include <QRandomGenerator>
@@ -122,12 +123,42 @@ private slots:
         QCOMPARE(fixture::names(path_).size(), 3);
     }
 
+    // What a file's stored SQL could make the engine do is refused, and a statement that runs on
+    // is stopped.
+    void guardRefusesAndStops_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("number");
+        QTest::newRow("spatial index inspection") << "SELECT rtreenode(255, x'0000ffff')" << int(NotAllowed);
+        QTest::newRow("extension loading") << "SELECT load_extension('/tmp/x.so')" << int(NotAllowed);
+        QTest::newRow("tokenizer registration") << "SELECT fts3_tokenizer('simple')" << int(NotAllowed);
+        QTest::newRow("huge value") << "SELECT length(zeroblob(1000000000))" << int(NotAllowed);
+        QTest::newRow("schema writing") << "PRAGMA writable_schema = 1" << int(NotAllowed);
+        QTest::newRow("attaching") << "ATTACH '/tmp/other.db' AS other" << int(NotAllowed);
+        QTest::newRow("through a view") << "CREATE TEMP VIEW v AS SELECT rtreenode(2, x'00') AS r; SELECT * FROM v"
+                                        << int(NotAllowed);
+        QTest::newRow("endless")
+            << "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT count(*) FROM n"
+            << int(TookTooLong);
+        QTest::newRow("allowed") << "SELECT lower(DrinkName), printf('%d', count(*)), date('now') FROM drinklst" << 0;
+    }
+
+    void guardRefusesAndStops()
+    {
+        QFETCH(QString, sql);
+        QFETCH(int, number);
+        setStepLimit(300);
+        QVERIFY_DB_ERROR(fixture::connect(path_)->exec(sql), number);
+        setStepLimit(15000);
+    }
+
     void everyErrorHasItsOwnDescription()
     {
-        const QList<int> numbers = {NoOpenRecordset, InvalidPattern, FileNotFound, NotValidPassword, CannotOpenFile,
-                                    NoCurrentRecord, SyntaxInCriteria, SourceNotFound, UnknownField, SyntaxInFrom,
-                                    FieldTooSmall, RecordDeleted, UnknownEngine, ChangedByOther, RecordLocked,
-                                    NotADatabase, SaveRefused, EngineFailure};
+        const QList<int> numbers
+            = {NoOpenRecordset,  InvalidPattern, FileNotFound, NotValidPassword, CannotOpenFile, NoCurrentRecord,
+               SyntaxInCriteria, SourceNotFound, UnknownField, SyntaxInFrom,     FieldTooSmall,  RecordDeleted,
+               UnknownEngine,    ChangedByOther, RecordLocked, NotADatabase,     SaveRefused,    EngineFailure,
+               DiskFull,         ReadOnlyFile,   NoPermission, TookTooLong,      NotAllowed};
         QSet<QString> seen;
         for (int n : numbers) {
             const QString text = describe(n);
