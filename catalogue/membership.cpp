@@ -6,7 +6,6 @@
 #include "platform/database/connection.h"
 #include "platform/database/errors.h"
 
-
 namespace catalogue {
 
 using platform::db::Connection;

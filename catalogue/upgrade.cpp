@@ -15,7 +15,7 @@ void prepareCatalogue(platform::db::Connection& db)
 {
     const std::vector<CategoryRule>& rules = programRules();
     const LayoutCheck check = checkLayout(db, rules);
-    if (check.matches() && mybar::indexCurrent(db))
+    if (check.matches() && mybar::spellingsCurrent(db)) // the check covers the index's objects
         return;
     if (!check.refused.isEmpty())
         throw Error(platform::db::UnusableLayout, db.path());
@@ -24,7 +24,7 @@ void prepareCatalogue(platform::db::Connection& db)
         db.exec(QStringLiteral("BEGIN IMMEDIATE"));
         try {
             installLayout(db, rules);
-            if (!mybar::indexCurrent(db)) // read with other spellings
+            if (!mybar::spellingsCurrent(db))
                 mybar::fillIndex(db);
             db.exec(QStringLiteral("COMMIT"));
             return;

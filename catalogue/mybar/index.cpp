@@ -188,10 +188,9 @@ std::vector<SchemaObject> indexLayout()
     };
 }
 
-bool indexCurrent(Connection& db)
-{
-    return holds(db, indexLayout()) && storedSignature(db) == programVocabulary().signature;
-}
+bool spellingsCurrent(Connection& db) { return storedSignature(db) == programVocabulary().signature; }
+
+bool indexCurrent(Connection& db) { return holds(db, indexLayout()) && spellingsCurrent(db); }
 
 void shadowIndex(Connection& db)
 {

@@ -25,6 +25,9 @@ std::vector<SchemaObject> indexLayout();
 // index can be trusted without reading it again.
 bool indexCurrent(platform::db::Connection& db);
 
+// True when the index was read with this program's spellings (whatever its objects).
+bool spellingsCurrent(platform::db::Connection& db);
+
 // Reads every recipe's lines again with this program's spellings, and records them. Runs inside
 // the caller's transaction; throws platform::db::Error.
 void fillIndex(platform::db::Connection& db);
