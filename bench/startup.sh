@@ -26,10 +26,10 @@ catalogue() { # $1: recipes wanted
     echo "COMMIT;"; } | sqlcipher "$file" >/dev/null
   echo "$data"
 }
-for size in 217 100000; do
+for size in ${SIZES:-217 100000}; do
   data=$(catalogue $size)
   echo "recipes: $(sqlcipher "$data/Zestrel/Zestrel/drive_c/windows/system/Zestrel.mdb" <<<"PRAGMA key='plumtonic'; SELECT count(*) FROM drinklst;" | tail -1)"
   export XDG_DATA_HOME=$data XDG_CONFIG_HOME=$work/config HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-  [ $size = 217 ] && xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/startup_bench" "$runs" "$build/bench/bare_window" "$build/bench/bare_text_window" "$build/app/zestrel"
+  [ $size = 217 ] && [ -z "${START_ONLY:-}" ] && xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/startup_bench" "$runs" "$build/bench/bare_window" "$build/bench/bare_text_window" "$build/app/zestrel"
   xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/start_bench" "$runs"
 done

@@ -81,9 +81,12 @@ void DataControl::Refresh()
         // The same file with the same connect string keeps its connection: re-keying is slow.
         if (!connection_ || connectionKey_ != key) {
             connection_.reset();
-            auto opened = std::make_shared<db::Connection>(path, connect_);
-            if (openStep_)
-                openStep_(*opened);
+            auto opened = db::OpenAhead::take(path, connect_, openStep_);
+            if (!opened) {
+                opened = std::make_shared<db::Connection>(path, connect_);
+                if (openStep_)
+                    openStep_(*opened);
+            }
             connection_ = std::move(opened);
             connectionKey_ = key;
         }

@@ -1,9 +1,9 @@
 #pragma once
 // The data control: a strip with a caption and first / previous / next / last arrows that
 // owns one open row set over its record source and fills its bound text boxes.
+#include "platform/database/ahead.h"
 #include "platform/database/rowset.h"
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -35,8 +35,9 @@ public:
     void setCaption(const QString& text);
 
     // A step run on each connection this control opens, before the first row set over it; its
-    // failure (a db::Error) fails the opening, and the next opening tries again.
-    void setOpenStep(std::function<void(db::Connection&)> step) { openStep_ = std::move(step); }
+    // failure (a db::Error) fails the opening, and the next opening tries again. A connection
+    // opened ahead with the same step is taken instead of opening the file again.
+    void setOpenStep(db::OpenStep step) { openStep_ = step; }
 
     // The open row set; throws Error(NoOpenRecordset) while none is open.
     db::RowSet& Recordset() const;
@@ -81,7 +82,7 @@ private:
 
     QString databaseName_, connect_, recordSource_;
     std::shared_ptr<db::Connection> connection_;
-    std::function<void(db::Connection&)> openStep_;
+    db::OpenStep openStep_ = nullptr;
     QString connectionKey_;
     std::unique_ptr<db::RowSet> rowSet_;
     struct Binding { TextBox* box; QString column; };

@@ -7,11 +7,22 @@
 #include "tests/common/testmain.h"
 #include <QDir>
 #include <QFile>
+#include <QThread>
 #include <QToolButton>
+#include <atomic>
 
 using namespace platform;
 
 namespace {
+// The open step of the tests below: counts its runs, and those off the test's own thread.
+std::atomic<int> g_steps{0}, g_stepsElsewhere{0};
+void countingStep(db::Connection&)
+{
+    ++g_steps;
+    if (QThread::currentThread() != qApp->thread())
+        ++g_stepsElsewhere;
+}
+
 struct Window {
     QWidget widget;
     DataControl* data;
@@ -200,6 +211,44 @@ private slots:
         QCOMPARE(fixture::names(target).first(), QString(changedElsewhere && !reload ? "Mine" : "Drink 1"));
         QCOMPARE(fixture::query(target, QStringLiteral("SELECT Glass FROM drinklst WHERE zkey = 1")),
                  QString(changedElsewhere ? "Highball" : "Cocktail"));
+    }
+
+    // The file is installed by the work that precedes the opening ahead; the data control takes
+    // that connection unless the file was written or replaced since, or it asks for another.
+    void connectionOpenedAheadIsTakenWhileItStillFits_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("nothing") << "" << true << "Drink 1";
+        QTest::newRow("another program deletes a row") << "delete" << false << "Drink 2";
+        QTest::newRow("another file renamed over it") << "replace" << false << "Replacement";
+        QTest::newRow("asked with another connect string") << "connect" << false << "Drink 1";
+    }
+    void connectionOpenedAheadIsTakenWhileItStillFits()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, taken);
+        QFETCH(QString, first);
+        Window w{QString()};
+        const QString source = fixture::build(fixture::content(2));
+        const QString target = paths::resolve(w.data->DatabaseName());
+        g_steps = g_stepsElsewhere = 0;
+        w.data->setOpenStep(countingStep);
+        const QString connect = meanwhile == "connect" ? QStringLiteral("MS Access;pwd=plumtonic") : catalogue::kConnect;
+        db::OpenAhead ahead(target, connect, countingStep, [&] { QFile::copy(source, target); });
+        QTRY_COMPARE(g_steps.load(), 1);
+        if (meanwhile == "delete")
+            fixture::connect(target)->exec(QStringLiteral("DELETE FROM drinklst WHERE DrinkName = 'Drink 1'"));
+        if (meanwhile == "replace") {
+            const QString other = fixture::build(fixture::content(0, {fixture::recipe(QStringLiteral("Replacement"))}));
+            QVERIFY(std::rename(QFile::encodeName(other).constData(), QFile::encodeName(target).constData()) == 0);
+        }
+        w.data->openOnLoad();
+        QCOMPARE(w.name->text(), first);
+        QCOMPARE(g_steps.load(), taken ? 1 : 2);
+        QCOMPARE(g_stepsElsewhere.load(), 1);
+        QVERIFY(!db::OpenAhead::take(target, catalogue::kConnect, countingStep)); // handed over once at most
     }
 
     void arrowsStopAtTheEnds()

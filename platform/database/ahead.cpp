@@ -1,0 +1,83 @@
+#include "ahead.h"
+#include <QByteArray>
+#include <sys/stat.h>
+
+namespace platform::db {
+
+namespace {
+
+OpenAhead* g_living = nullptr; // set and cleared on the thread that makes and ends it
+
+// The file's identity on disk: another file renamed over the path has another one.
+template<class FileId> bool identify(const QString& path, FileId& id)
+{
+    struct stat info {};
+    if (::stat(QByteArray(path.toUtf8()).constData(), &info) != 0)
+        return false;
+    id.device = info.st_dev;
+    id.inode = info.st_ino;
+    return true;
+}
+
+// Changes with every write that another connection commits to the file.
+long long dataVersion(Connection& db)
+{
+    Statement version(db.handle(), QStringLiteral("PRAGMA data_version"));
+    return version.step() ? version.int64(0) : -1;
+}
+
+} // namespace
+
+OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function<void()> first)
+    : path_(std::move(path)), connect_(std::move(connect)), step_(step)
+{
+    g_living = this;
+    thread_ = std::thread([this, first = std::move(first)] {
+        try {
+            if (first)
+                first();
+            FileId before;
+            if (!identify(path_, before))
+                return;
+            auto db = std::make_shared<Connection>(path_, connect_);
+            if (step_)
+                step_(*db);
+            dataVersion_ = dataVersion(*db);
+            file_ = before;
+            opened_ = std::move(db);
+        } catch (...) {
+            // The opening that asks for the file next meets the same failure and reports it.
+        }
+    });
+}
+
+OpenAhead::~OpenAhead()
+{
+    if (thread_.joinable())
+        thread_.join();
+    g_living = nullptr;
+}
+
+std::shared_ptr<Connection> OpenAhead::take(const QString& path, const QString& connect, OpenStep step)
+{
+    return g_living ? g_living->handOver(path, connect, step) : nullptr;
+}
+
+std::shared_ptr<Connection> OpenAhead::handOver(const QString& path, const QString& connect, OpenStep step)
+{
+    if (thread_.joinable())
+        thread_.join();
+    std::shared_ptr<Connection> db = std::move(opened_);
+    if (!db || path != path_ || connect != connect_ || step != step_)
+        return nullptr;
+    FileId now;
+    try {
+        if (!identify(path, now) || !(now == file_) || dataVersion(*db) != dataVersion_)
+            return nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+    return db;
+}
+
+} // namespace platform::db
