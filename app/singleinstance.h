@@ -2,7 +2,8 @@
 // One Zestrel per user. The first start listens on a local socket in the user's runtime folder;
 // a later start asks it to bring its window forward and ends. A socket left behind by an
 // instance that was killed answers nobody and is replaced by the next start.
-#include <QLocalServer>
+#include "platform/localserver.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,9 +26,7 @@ signals:
     void broughtForward();
 
 private:
-    void accept();
-
-    QLocalServer server_;
+    platform::local::Server server_;
 };
 
 // Brings the open main window forward, or the splash while it is the window open, with a

@@ -6,12 +6,21 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
 
 namespace platform {
+
+FontConfigReader::FontConfigReader() : thread_([] { FcInit(); }) {}
+
+void FontConfigReader::finish()
+{
+    thread_.join();
+}
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    finish();
     setApplicationIdentity();
     setFont(windowFont());
 }

@@ -5,10 +5,22 @@
 #include "platform/identity.h"
 
 #include <QApplication>
+#include <thread>
 
 namespace platform {
 
-class Application : public QApplication {
+// Reads the font configuration on a thread of its own while the application object connects to
+// the display, so that the first window's text does not wait for it.
+class FontConfigReader {
+protected:
+    FontConfigReader();
+    void finish();
+
+private:
+    std::thread thread_;
+};
+
+class Application : private FontConfigReader, public QApplication {
 public:
     // Sets the identity and makes the window default font (MS Sans Serif 8.25 pt) the
     // application's font.

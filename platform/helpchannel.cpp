@@ -1,58 +1,32 @@
 #include "platform/helpchannel.h"
 
-#include <QDeadlineTimer>
+#include "platform/localserver.h"
+
 #include <QJsonDocument>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 namespace platform::help::channel {
 
-namespace {
-
-QString runtimeFile(const QString& name)
-{
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + name;
-}
-
-} // namespace
-
 QString serverName()
 {
-    return runtimeFile(QStringLiteral("zestrel-help"));
-}
-
-QString lockName()
-{
-    return runtimeFile(QStringLiteral("zestrel-help.lock"));
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/zestrel-help");
 }
 
 QByteArray encode(const QJsonObject& message)
 {
-    return QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n';
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QJsonObject> readLine(QLocalSocket& socket)
+QJsonObject decode(const QByteArray& line)
 {
-    if (!socket.canReadLine())
-        return std::nullopt;
-    return QJsonDocument::fromJson(socket.readLine().trimmed()).object();
+    return QJsonDocument::fromJson(line.trimmed()).object();
 }
 
 std::optional<QJsonObject> exchange(const QJsonObject& message, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(deadline.remainingTime()))
-        return std::nullopt;
-    socket.write(encode(message));
-    if (!socket.waitForBytesWritten(deadline.remainingTime()))
-        return std::nullopt;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(deadline.remainingTime()))
-            return std::nullopt;
-    }
-    return readLine(socket);
+    if (const auto answer = local::exchange(serverName(), encode(message), timeoutMs))
+        return decode(*answer);
+    return std::nullopt;
 }
 
 } // namespace platform::help::channel

@@ -12,25 +12,18 @@
 #include <QString>
 #include <optional>
 
-class QLocalSocket;
-
 namespace platform::help::channel {
 
 enum Command : unsigned { Quit = 2, Contents = 3, PartialKey = 261 };
 
 // <runtime folder>/zestrel-help, where the viewer listens.
 QString serverName();
-// The lock a starting viewer holds while it decides whether to serve or to pass its request on
-// to a viewer that already serves.
-QString lockName();
 
 // Sends the message and returns the viewer's answer; nothing when no viewer answers in time.
 std::optional<QJsonObject> exchange(const QJsonObject& message, int timeoutMs = 5000);
 
-// One line of JSON, as sent either way.
+// One line of JSON, as sent either way, and back (a line that is not an object gives an empty one).
 QByteArray encode(const QJsonObject& message);
-// The first whole line waiting on the socket as an object, or nothing while no line is complete
-// (a line that is not an object gives an empty object).
-std::optional<QJsonObject> readLine(QLocalSocket& socket);
+QJsonObject decode(const QByteArray& line);
 
 } // namespace platform::help::channel

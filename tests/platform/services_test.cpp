@@ -1,5 +1,6 @@
-// The registry's values and the shell's program starts and file checks.
+// The registry's values, the shell's program starts and file checks, and the local server.
 #include "platform/application.h"
+#include "platform/localserver.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -7,6 +8,7 @@
 #include "tests/common/testmain.h"
 
 #include <QTemporaryDir>
+#include <future>
 
 using namespace platform::registry;
 
@@ -117,6 +119,39 @@ private slots:
         QVERIFY(platform::shell::fileExists(scratch.filePath("opt/tools") + "\\MSINFO32.EXE"));
         platform::shell::start(scratch.filePath("opt/tools") + "\\MSINFO32.EXE");
         QTRY_VERIFY(QFile::exists(scratch.filePath("mixed")));
+    }
+
+    // A request answered, one refused, an over-long line without an end dropped; a second claim
+    // hands its request over to the first server, and a server's socket goes with it.
+    void aLocalServerAnswersLinesAndIsClaimedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("answer"); // "-" for none
+        QTest::newRow("known") << QByteArray("ping") << QByteArray("pong");
+        QTest::newRow("unknown") << QByteArray("what") << QByteArray("-");
+        QTest::newRow("over-long") << QByteArray(70000, 'x') << QByteArray("-");
+    }
+    void aLocalServerAnswersLinesAndIsClaimedOnce()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, answer);
+        const QString path = scratch.filePath(QStringLiteral("server"));
+        int asked = 0;
+        {
+            platform::local::Server server(path, [&](const QByteArray& line) -> std::optional<QByteArray> {
+                ++asked;
+                return line == "ping" ? std::optional<QByteArray>("pong") : std::nullopt;
+            });
+            QVERIFY(server.claim("ping", 500)); // nobody listens yet
+            auto got = std::async(std::launch::async, [&] { return platform::local::exchange(path, request, 5000); });
+            QTRY_VERIFY(got.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+            QCOMPARE(got.get().value_or("-"), answer);
+            auto second = std::async(std::launch::async, [&] { return platform::local::Server(path, {}).claim("ping", 5000); });
+            QTRY_VERIFY(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+            QVERIFY(!second.get());
+        }
+        QCOMPARE(asked, (request.size() > 100 ? 0 : 1) + 1);
+        QVERIFY(!QFileInfo::exists(path));
     }
 
     void aProgramThatCannotStartIsAFailure()

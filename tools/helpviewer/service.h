@@ -2,10 +2,9 @@
 // The viewer's end of the channel to the help engine (platform/helpchannel.h): one viewer per
 // user serves the engine's requests; a viewer started while another serves hands its request
 // over and ends.
-#include <QJsonObject>
-#include <QLocalServer>
+#include "platform/localserver.h"
 
-class QLocalSocket;
+#include <QJsonObject>
 
 namespace helpviewer {
 
@@ -21,11 +20,8 @@ public:
     bool claim(const QJsonObject& request);
 
 private:
-    void accept();
-    void answer(QLocalSocket* socket);
-
     HelpViewer& viewer_;
-    QLocalServer server_;
+    platform::local::Server server_;
 };
 
 } // namespace helpviewer
