@@ -19,6 +19,14 @@ namespace transfer = catalogue::transfer;
 
 namespace {
 
+Request exitWith(int code)
+{
+    Request request;
+    request.action = Request::Action::Exit;
+    request.exitCode = code;
+    return request;
+}
+
 int misuse(const QStringList& arguments, const QString& text)
 {
     std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n",
@@ -71,14 +79,13 @@ Request read(const QStringList& arguments)
                                     QStringLiteral("Copies the recipe database into its backups folder."));
     parser.addOptions({exportOption, format, importOption, backup});
     if (const auto exitCode = platform::commandline::parse(parser, arguments))
-        return {Request::Action::Exit, *exitCode};
+        return exitWith(*exitCode);
 
     const int actions = int(parser.isSet(exportOption)) + int(parser.isSet(importOption)) + int(parser.isSet(backup));
     if (actions > 1)
-        return {Request::Action::Exit,
-                misuse(arguments, QStringLiteral("Give one of --export, --import and --backup."))};
+        return exitWith(misuse(arguments, QStringLiteral("Give one of --export, --import and --backup.")));
     if (parser.isSet(format) && !parser.isSet(exportOption))
-        return {Request::Action::Exit, misuse(arguments, QStringLiteral("--format goes with --export."))};
+        return exitWith(misuse(arguments, QStringLiteral("--format goes with --export.")));
     Request request;
     if (parser.isSet(exportOption)) {
         request.action = Request::Action::Export;
@@ -86,8 +93,7 @@ Request read(const QStringList& arguments)
         const auto named
             = parser.isSet(format) ? transfer::formatNamed(parser.value(format)) : transfer::formatOf(request.file);
         if (parser.isSet(format) && !named)
-            return {Request::Action::Exit,
-                    misuse(arguments, QStringLiteral("Unknown format '%1'.").arg(parser.value(format)))};
+            return exitWith(misuse(arguments, QStringLiteral("Unknown format '%1'.").arg(parser.value(format))));
         request.format = named.value_or(transfer::Format::Json);
     } else if (parser.isSet(importOption)) {
         request.action = Request::Action::Import;

@@ -406,11 +406,12 @@ void RowSet::save(const std::vector<Value>& values)
         const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_))
                                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                                   .arg(quoted(base_), names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        Statement insert(db, sql);
+        // Borrowed from the connection: preparing compiles every trigger on the table into it.
+        const PreparedStatement insert = conn_->prepare(sql);
         for (size_t i = 0; i < given.size(); ++i)
-            insert.bind(int(i) + 1, given[i]);
+            insert->bind(int(i) + 1, given[i]);
         readAllKeys(); // the new row comes after every row of the source
-        insert.step();
+        insert->step();
         const qint64 key = sqlite3_last_insert_rowid(db);
         if (!keys_.empty() && key <= keys_.back())
             keysAscending_ = false;
@@ -433,15 +434,15 @@ void RowSet::save(const std::vector<Value>& values)
     }
     if (!changed.empty()) {
         // The row is written only if nobody changed it since it was read.
-        Statement update(
-            db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?1 AND %4")
-                    .arg(quoted(base_), sets.join(QLatin1Char(',')), keyColumn_, checks.join(QStringLiteral(" AND "))));
-        update.bind(1, keys_[size_t(pos_)]);
+        const PreparedStatement update = conn_->prepare(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?1 AND %4")
+                .arg(quoted(base_), sets.join(QLatin1Char(',')), keyColumn_, checks.join(QStringLiteral(" AND "))));
+        update->bind(1, keys_[size_t(pos_)]);
         for (int i : changed)
-            update.bind(i + 2, values[size_t(i)]);
+            update->bind(i + 2, values[size_t(i)]);
         for (int i = 0; i < fields_.size(); ++i)
-            update.bind(i + 2 + int(fields_.size()), original_[size_t(i)]);
-        update.step();
+            update->bind(i + 2 + int(fields_.size()), original_[size_t(i)]);
+        update->step();
         if (sqlite3_changes(db) == 0) {
             Statement exists(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?1").arg(quoted(base_), keyColumn_));
             exists.bind(1, keys_[size_t(pos_)]);
