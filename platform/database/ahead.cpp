@@ -40,6 +40,7 @@ OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function
             if (!identify(path_, before))
                 return;
             auto db = std::make_shared<Connection>(path_, connect_);
+            setWorking(db->handle());
             if (step_)
                 step_(*db);
             dataVersion_ = dataVersion(*db);
@@ -48,14 +49,31 @@ OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function
         } catch (...) {
             // The opening that asks for the file next meets the same failure and reports it.
         }
+        setWorking(nullptr);
+        done_ = true;
     });
 }
 
 OpenAhead::~OpenAhead()
 {
+    // Every statement the step starts is stopped until it gives up.
+    while (!done_) {
+        {
+            const std::lock_guard lock(workingLock_);
+            if (working_)
+                sqlite3_interrupt(working_);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     if (thread_.joinable())
         thread_.join();
     g_living = nullptr;
+}
+
+void OpenAhead::setWorking(sqlite3* db)
+{
+    const std::lock_guard lock(workingLock_);
+    working_ = db;
 }
 
 std::shared_ptr<Connection> OpenAhead::take(const QString& path, const QString& connect, OpenStep step)

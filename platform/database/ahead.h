@@ -6,8 +6,10 @@
 // since; otherwise that opening opens the file itself, as it always does, and reports what it
 // finds. A failure here is never reported: the opening that follows meets it again.
 #include "connection.h"
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace platform::db {
@@ -20,7 +22,8 @@ public:
     // Runs `first` (work the opening must follow, such as installing the file), then opens `path`
     // and runs `step` on it. At most one lives at a time.
     OpenAhead(QString path, QString connect, OpenStep step, std::function<void()> first = {});
-    // Waits for the thread; a connection nobody took is closed.
+    // Stops what the thread still does on the file (a long upgrade is rolled back) and waits for
+    // it; a connection nobody took is closed.
     ~OpenAhead();
     OpenAhead(const OpenAhead&) = delete;
     OpenAhead& operator=(const OpenAhead&) = delete;
@@ -31,6 +34,7 @@ public:
 
 private:
     std::shared_ptr<Connection> handOver(const QString& path, const QString& connect, OpenStep step);
+    void setWorking(sqlite3* db);
 
     const QString path_, connect_;
     const OpenStep step_;
@@ -41,6 +45,9 @@ private:
     };
     FileId file_;
     long long dataVersion_ = 0;
+    std::mutex workingLock_;
+    sqlite3* working_ = nullptr; // the handle the thread is working on, under workingLock_
+    std::atomic<bool> done_{false};
     std::thread thread_;
 };
 

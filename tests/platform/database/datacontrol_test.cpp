@@ -1,6 +1,7 @@
 // The data control over a real file: bound boxes, Validate / Reposition / Error and saving.
 #include "fixture.h"
 #include "platform/controls.h"
+#include "platform/database/guard.h"
 #include "platform/datacontrol.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -249,6 +250,22 @@ private slots:
         QCOMPARE(g_steps.load(), taken ? 1 : 2);
         QCOMPARE(g_stepsElsewhere.load(), 1);
         QVERIFY(!db::OpenAhead::take(target, catalogue::kConnect, countingStep)); // handed over once at most
+    }
+
+    // Quitting while the file is still being worked on (a long upgrade) stops the work.
+    void aConnectionOpenedAheadIsStoppedWhenNobodyTakesIt()
+    {
+        const QString path = fixture::build(fixture::content(2));
+        g_steps = 0;
+        {
+            db::OpenAhead ahead(path, catalogue::kConnect, +[](db::Connection& c) {
+                ++g_steps;
+                const db::Untimed untimed;
+                c.exec(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT count(*) FROM n"));
+            });
+            QTRY_COMPARE(g_steps.load(), 1);
+        }
+        QVERIFY(!db::OpenAhead::take(path, catalogue::kConnect, countingStep));
     }
 
     void arrowsStopAtTheEnds()
