@@ -95,13 +95,11 @@ std::optional<QByteArray> exchange(const QString& path, const QByteArray& line, 
     Fd fd(socketFd());
     if (!address.valid || fd.get() < 0)
         return std::nullopt;
-    if (::connect(fd.get(), address.raw(), sizeof address.un) != 0) {
-        if (errno != EINPROGRESS && errno != EAGAIN)
+    // A local connection is made at once or refused; a server whose queue is full is asked again.
+    while (::connect(fd.get(), address.raw(), sizeof address.un) != 0) {
+        if ((errno != EAGAIN && errno != EINTR) || deadline.hasExpired())
             return std::nullopt;
-        int error = 0;
-        socklen_t size = sizeof error;
-        if (!await(fd.get(), POLLOUT, deadline) || ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error)
-            return std::nullopt;
+        ::poll(nullptr, 0, 10);
     }
     if (!sendAll(fd.get(), line + '\n', deadline))
         return std::nullopt;
