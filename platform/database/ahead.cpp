@@ -36,22 +36,31 @@ OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function
         try {
             if (first)
                 first();
-            FileId before;
-            if (!identify(path_, before))
-                return;
-            auto db = std::make_shared<Connection>(path_, connect_);
-            setWorking(db->handle());
-            if (step_)
-                step_(*db);
-            dataVersion_ = dataVersion(*db);
-            file_ = before;
-            opened_ = std::move(db);
+            open();
         } catch (...) {
             // The opening that asks for the file next meets the same failure and reports it.
         }
-        setWorking(nullptr);
         done_ = true;
     });
+}
+
+void OpenAhead::open()
+{
+    FileId before;
+    if (!identify(path_, before))
+        return;
+    auto db = std::make_shared<Connection>(path_, connect_);
+    // Declared after the connection, so that it is let go of before the connection closes.
+    struct Working {
+        OpenAhead& ahead;
+        Working(OpenAhead& a, sqlite3* handle) : ahead(a) { ahead.setWorking(handle); }
+        ~Working() { ahead.setWorking(nullptr); }
+    } working(*this, db->handle());
+    if (step_)
+        step_(*db);
+    dataVersion_ = dataVersion(*db);
+    file_ = before;
+    opened_ = std::move(db);
 }
 
 OpenAhead::~OpenAhead()

@@ -33,6 +33,7 @@ public:
     static std::shared_ptr<Connection> take(const QString& path, const QString& connect, OpenStep step);
 
 private:
+    void open();
     std::shared_ptr<Connection> handOver(const QString& path, const QString& connect, OpenStep step);
     void setWorking(sqlite3* db);
 

@@ -252,7 +252,8 @@ private slots:
         QVERIFY(!db::OpenAhead::take(target, catalogue::kConnect, countingStep)); // handed over once at most
     }
 
-    // Quitting while the file is still being worked on (a long upgrade) stops the work.
+    // Quitting while the file is still being worked on (a long upgrade) stops the work; quitting
+    // when there was no file to open ends as well.
     void aConnectionOpenedAheadIsStoppedWhenNobodyTakesIt()
     {
         const QString path = fixture::build(fixture::content(2));
@@ -266,6 +267,7 @@ private slots:
             QTRY_COMPARE(g_steps.load(), 1);
         }
         QVERIFY(!db::OpenAhead::take(path, catalogue::kConnect, countingStep));
+        db::OpenAhead missing(path + QStringLiteral(".missing"), catalogue::kConnect, countingStep); // ends too
     }
 
     void arrowsStopAtTheEnds()
