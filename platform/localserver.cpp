@@ -107,11 +107,13 @@ std::optional<QByteArray> exchange(const QString& path, const QByteArray& line, 
     char chunk[4096];
     while (!answer.contains('\n')) {
         const ssize_t got = ::recv(fd.get(), chunk, sizeof chunk, 0);
-        if (got > 0 && answer.size() < kLongestLine) {
+        if (got > 0) {
             answer.append(chunk, got);
+            if (answer.size() > kLongestLine && !answer.contains('\n'))
+                return std::nullopt;
             continue;
         }
-        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR) || !await(fd.get(), POLLIN, deadline))
+        if (got == 0 || (errno != EAGAIN && errno != EINTR) || !await(fd.get(), POLLIN, deadline))
             return std::nullopt;
     }
     return answer.left(answer.indexOf('\n'));
@@ -129,8 +131,8 @@ Server::Server(QString path, Answer answer, QObject* parent)
 
 Server::~Server()
 {
-    for (auto& [fd, peer] : peers_)
-        ::close(fd);
+    while (!peers_.empty())
+        drop(peers_.begin()->first);
     if (listener_ >= 0) {
         listening_.reset();
         ::close(listener_);
@@ -185,31 +187,27 @@ void Server::read(int fd)
     if (found == peers_.end())
         return;
     QByteArray& pending = found->second->pending;
+    QSocketNotifier& readable = *found->second->readable;
     char chunk[4096];
     for (;;) {
         const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
-        if (got > 0) {
-            pending.append(chunk, got);
-            if (pending.size() > kLongestLine + 1 && pending.lastIndexOf('\n') < 0)
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+            return drop(fd);
+        if (got < 0)
+            return; // the rest when it comes
+        pending.append(chunk, got);
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            // Answering may open a message box, whose event loop must not read this peer meanwhile.
+            readable.setEnabled(false);
+            const std::optional<QByteArray> reply = answer_(line);
+            readable.setEnabled(true);
+            if (!reply || !sendAll(fd, *reply + '\n', QDeadlineTimer(kLockWaitMs)))
                 return drop(fd);
-            continue;
         }
-        if (got == 0 || (errno != EAGAIN && errno != EINTR))
-            return drop(fd);
-        break;
-    }
-    // Answering may open a message box, whose event loop must not read this peer again meanwhile.
-    QSocketNotifier& readable = *found->second->readable;
-    qsizetype end;
-    while ((end = pending.indexOf('\n')) >= 0) {
-        if (end > kLongestLine)
-            return drop(fd);
-        const QByteArray line = pending.left(end);
-        pending.remove(0, end + 1);
-        readable.setEnabled(false);
-        const std::optional<QByteArray> reply = answer_(line);
-        readable.setEnabled(true);
-        if (!reply || !sendAll(fd, *reply + '\n', QDeadlineTimer(kLockWaitMs)))
+        if (pending.size() > kLongestLine)
             return drop(fd);
     }
 }
