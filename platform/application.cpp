@@ -12,9 +12,15 @@ namespace platform {
 
 FontConfigReader::FontConfigReader() : thread_([] { FcInit(); }) {}
 
+FontConfigReader::~FontConfigReader()
+{
+    finish();
+}
+
 void FontConfigReader::finish()
 {
-    thread_.join();
+    if (thread_.joinable())
+        thread_.join();
 }
 
 Application::Application(int& argc, char** argv)

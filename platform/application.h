@@ -14,7 +14,8 @@ namespace platform {
 class FontConfigReader {
 protected:
     FontConfigReader();
-    void finish();
+    ~FontConfigReader();
+    void finish(); // waits until it has been read
 
 private:
     std::thread thread_;
