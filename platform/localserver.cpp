@@ -2,13 +2,13 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -86,6 +86,23 @@ int socketFd()
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
 }
 
+// Held while a starter decides whether to serve. The system lets go of it when the process ends,
+// so a killed starter holds up nobody; one that holds it for long does not stop this start.
+class StartLock {
+public:
+    explicit StartLock(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600))
+    {
+        const QDeadlineTimer deadline(kLockWaitMs);
+        while (fd_.get() >= 0 && ::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR)
+               && !deadline.hasExpired())
+            ::poll(nullptr, 0, 10);
+    }
+
+private:
+    Fd fd_; // closing it lets go of the lock
+};
+
 } // namespace
 
 std::optional<QByteArray> exchange(const QString& path, const QByteArray& line, int timeoutMs)
@@ -142,10 +159,7 @@ Server::~Server()
 
 bool Server::claim(const QByteArray& request, int timeoutMs)
 {
-    // A lock left by a killed process is taken over (QLockFile checks its process); one that is
-    // held for long does not stop this start.
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    const StartLock lock(path_ + QStringLiteral(".lock"));
     if (exchange(path_, request, timeoutMs))
         return false;
     const QByteArray name = QFile::encodeName(path_);
