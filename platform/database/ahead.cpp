@@ -1,5 +1,5 @@
 #include "ahead.h"
-#include <QByteArray>
+#include <QFile>
 #include <sys/stat.h>
 
 namespace platform::db {
@@ -7,17 +7,6 @@ namespace platform::db {
 namespace {
 
 OpenAhead* g_living = nullptr; // set and cleared on the thread that makes and ends it
-
-// The file's identity on disk: another file renamed over the path has another one.
-template<class FileId> bool identify(const QString& path, FileId& id)
-{
-    struct stat info {};
-    if (::stat(QByteArray(path.toUtf8()).constData(), &info) != 0)
-        return false;
-    id.device = info.st_dev;
-    id.inode = info.st_ino;
-    return true;
-}
 
 // Changes with every write that another connection commits to the file.
 long long dataVersion(Connection& db)
@@ -27,6 +16,14 @@ long long dataVersion(Connection& db)
 }
 
 } // namespace
+
+std::optional<OpenAhead::FileId> OpenAhead::identify(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
 
 OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function<void()> first)
     : path_(std::move(path)), connect_(std::move(connect)), step_(step)
@@ -46,8 +43,8 @@ OpenAhead::OpenAhead(QString path, QString connect, OpenStep step, std::function
 
 void OpenAhead::open()
 {
-    FileId before;
-    if (!identify(path_, before))
+    const std::optional<FileId> before = identify(path_);
+    if (!before)
         return;
     auto db = std::make_shared<Connection>(path_, connect_);
     // Declared after the connection, so that it is let go of before the connection closes.
@@ -59,7 +56,7 @@ void OpenAhead::open()
     if (step_)
         step_(*db);
     dataVersion_ = dataVersion(*db);
-    file_ = before;
+    file_ = *before;
     opened_ = std::move(db);
 }
 
@@ -97,9 +94,8 @@ std::shared_ptr<Connection> OpenAhead::handOver(const QString& path, const QStri
     std::shared_ptr<Connection> db = std::move(opened_);
     if (!db || path != path_ || connect != connect_ || step != step_)
         return nullptr;
-    FileId now;
     try {
-        if (!identify(path, now) || !(now == file_) || dataVersion(*db) != dataVersion_)
+        if (identify(path) != file_ || dataVersion(*db) != dataVersion_)
             return nullptr;
     } catch (...) {
         return nullptr;

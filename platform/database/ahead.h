@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace platform::db {
@@ -33,6 +34,12 @@ public:
     static std::shared_ptr<Connection> take(const QString& path, const QString& connect, OpenStep step);
 
 private:
+    // The file's identity on disk: another file renamed over the path has another one.
+    struct FileId {
+        unsigned long long device = 0, inode = 0;
+        bool operator==(const FileId&) const = default;
+    };
+    static std::optional<FileId> identify(const QString& path);
     void open();
     std::shared_ptr<Connection> handOver(const QString& path, const QString& connect, OpenStep step);
     void setWorking(sqlite3* db);
@@ -40,10 +47,6 @@ private:
     const QString path_, connect_;
     const OpenStep step_;
     std::shared_ptr<Connection> opened_;
-    struct FileId {
-        unsigned long long device = 0, inode = 0;
-        bool operator==(const FileId&) const = default;
-    };
     FileId file_;
     long long dataVersion_ = 0;
     std::mutex workingLock_;
